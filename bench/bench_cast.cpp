@@ -1,0 +1,45 @@
+// Speed of a complete cast (validation to chart copies, no report).
+#include <benchmark/benchmark.h>
+
+#include "app/CastChart.h"
+
+namespace {
+
+quaeryn::EventEntries NewYork() {
+    quaeryn::EventEntries e;
+    e.name = "Bench";
+    e.month = "3";
+    e.day = "5";
+    e.year = "2001";
+    e.hour = "10";
+    e.minute = "30";
+    e.tz = "5";
+    e.longDeg = "73";
+    e.longMin = "58";
+    e.latDeg = "40";
+    e.latMin = "45";
+    return e;
+}
+
+void BM_CastChart(benchmark::State& state, const char* code) {
+    const auto entries = NewYork();
+    quaeryn::Options options;
+    quaeryn::RegionalFormats regional;
+    quaeryn::SilentPrompt prompt;
+    for (auto _ : state) {
+        auto chart = quaeryn::CastChart(entries, code, options, regional, prompt);
+        benchmark::DoNotOptimize(chart);
+    }
+}
+
+BENCHMARK_CAPTURE(BM_CastChart, Placidus, "P");
+BENCHMARK_CAPTURE(BM_CastChart, Regiomontanus, "R");
+BENCHMARK_CAPTURE(BM_CastChart, Koch, "K");
+BENCHMARK_CAPTURE(BM_CastChart, Campanus, "C");
+BENCHMARK_CAPTURE(BM_CastChart, Porphyry, "O");
+BENCHMARK_CAPTURE(BM_CastChart, EqualAsc, "EA");
+BENCHMARK_CAPTURE(BM_CastChart, EqualMC, "EM");
+BENCHMARK_CAPTURE(BM_CastChart, Meridian, "M");
+BENCHMARK_CAPTURE(BM_CastChart, Morinus, "I");
+
+}  // namespace

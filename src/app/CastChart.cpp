@@ -1,0 +1,169 @@
+#include "app/CastChart.h"
+
+#include <cmath>
+#include <stdexcept>
+
+#include "app/Messages.h"
+#include "app/Numbers.h"
+#include "app/Vocabulary.h"
+#include "astro/AngleMath.h"
+#include "astro/Position.h"
+#include "astro/TimeScales.h"
+
+namespace quaeryn {
+
+namespace {
+
+double Value(const std::string& text) { return NumericValue(text); }
+
+constexpr std::array<const char*, 16> kReportBodyNames = {
+    "",          "SUN      ", "MERCURY  ", "VENUS    ", "MARS     ", "JUPITER  ",
+    "SATURN   ", "URANUS   ", "NEPTUNE  ", "PLUTO    ", "MOON     ", "NN       ",
+    "",          "PART F.  ", "ASCENDANT", ""};
+
+}  // namespace
+
+void ReportInputError(UserPrompt& prompt) { prompt.notify(msg::InputError()); }
+
+bool CheckEntriesComplete(const EventEntries& e, UserPrompt& prompt) {
+    bool failed = false;
+    auto rule = [&](bool fails) {
+        if (fails) {
+            ReportInputError(prompt);
+            failed = true;
+        }
+    };
+    rule(Value(e.month) == 0 || Value(e.day) == 0 || Value(e.year) == 0);
+    rule(e.month.empty() || e.day.empty() || e.year.empty());
+    rule(e.hour.empty() || e.minute.empty() || e.tz.empty());
+    rule(e.longDeg.empty() || e.longMin.empty());
+    rule(e.latDeg.empty() || e.latMin.empty());
+    rule(Value(e.tz) < -2 && !e.east);
+    return failed;
+}
+
+bool CheckLatitudeLimit(const EventEntries& e, const std::string& houseCode, UserPrompt& prompt) {
+    if (houseCode == "M" || houseCode == "I") return false;
+    const double deg = Value(e.latDeg);
+    if (deg > 66 || (deg == 66 && Value(e.latMin) > 0)) {
+        prompt.notify(msg::LatitudeTooHigh());
+        return true;
+    }
+    return false;
+}
+
+bool CheckEntryRanges(const EventEntries& e, UserPrompt& prompt) {
+    bool failed = false;
+    auto rule = [&](bool fails) {
+        if (fails) {
+            ReportInputError(prompt);
+            failed = true;
+        }
+    };
+    rule(Value(e.month) > 12 || Value(e.day) > 31 || Value(e.year) > 2099);
+    rule(Value(e.hour) > 12 || Value(e.minute) > 59);
+    rule(Value(e.tz) > 12 || Value(e.tz) < -13);
+    rule(Value(e.longDeg) > 180 || Value(e.longMin) > 59);
+    rule(Value(e.latMin) > 59);
+    rule(Value(e.year) < 100);
+    return failed;
+}
+
+bool ValidateEntries(const EventEntries& e, const std::string& houseCode, UserPrompt& prompt) {
+    bool inputError = false;
+    inputError |= CheckEntriesComplete(e, prompt);
+    inputError |= CheckLatitudeLimit(e, houseCode, prompt);
+    inputError |= CheckEntryRanges(e, prompt);
+    return !inputError;
+}
+
+bool ParseEntries(const EventEntries& e, const RegionalFormats& regional, ChartState& chart) {
+    const auto day = RoundToInt16(Value(e.day));
+    const auto month = RoundToInt16(Value(e.month));
+    const auto year = RoundToInt16(Value(e.year));
+    if (!day || !month || !year) return false;
+    chart.Day = *day;
+    chart.Month = *month;
+    chart.Year = *year;
+    chart.ZoneHours = Value(e.tz);
+    chart.ZoneHoursSingle = static_cast<float>(chart.ZoneHours);
+    chart.DateText = regional.JoinDate(e.month, e.day, e.year);
+    chart.ClockTime = Value(e.hour) + Value(e.minute) / 100.0;
+    chart.ClockTimeSingle = static_cast<float>(chart.ClockTime);
+    chart.AmPmText = e.pm ? "P.M." : "A.M.";
+    chart.LongitudeDm = static_cast<float>(Value(e.longDeg) + Value(e.longMin) / 100.0);
+    if (e.east) chart.LongitudeDm = -chart.LongitudeDm;
+    chart.LongitudeSide = chart.LongitudeDm < 0 ? "EAST" : "WEST";
+    chart.LatitudeDm = static_cast<float>(Value(e.latDeg) + Value(e.latMin) / 100.0);
+    if (e.south) chart.LatitudeDm = -chart.LatitudeDm;
+    chart.LatitudeSide = chart.LatitudeDm < 0 ? "SOUTH" : "NORTH";
+    chart.LocalMeanTime = e.lmt;
+    return true;
+}
+
+double ComputeAntiscion(double longitude) {
+    const SignPosition p = SplitPosition(longitude);
+    double d = longitude;
+    while (d >= 30) d -= 30;
+    // Mirror across the Cancer-Capricorn axis: 1-6, 2-5, 3-4, 7-12, 8-11, 9-10.
+    static constexpr int kMirror[13] = {0, 6, 5, 4, 3, 2, 1, 12, 11, 10, 9, 8, 7};
+    const int s = p.sign >= 1 && p.sign <= 12 ? p.sign : 1;
+    return (kMirror[s] - 1) * 30.0 + (30.0 - d);
+}
+
+std::string NormalizeHouseCode(const std::string& code) {
+    for (const char* known : {"R", "K", "C", "O", "EA", "EM", "M", "I"})
+        if (code == known) return code;
+    return "P";
+}
+
+bool ChartIsFinite(const ChartState& c) {
+    auto finite = [](const auto& table) {
+        for (double v : table)
+            if (!std::isfinite(v)) return false;
+        return true;
+    };
+    const double scalars[] = {c.ClockTime, c.ZoneHours, c.UtDayFraction, c.StandardDayFraction,
+                              c.JulianDayNumber, c.CenturiesT, c.GreenwichSiderealDays, c.Ramc,
+                              c.Obliquity, c.LatitudeRad, c.PrecessionSince1990,
+                              c.PrecessionSince2000, c.Ascendant, c.Midheaven, c.TrueNode,
+                              c.TrueNodeDeclination, c.MeanNode, c.MoonDeclinationNextDay};
+    for (double v : scalars)
+        if (!std::isfinite(v)) return false;
+    return finite(c.Longitude) && finite(c.LongitudeLater) && finite(c.Latitude) &&
+           finite(c.Declination) && finite(c.RightAscension) && finite(c.Cusp) &&
+           finite(c.ChartCusp) && finite(c.ChartLongitude) && finite(c.DailyMotion) &&
+           finite(c.ChartRightAscension) && finite(c.ChartDeclination) &&
+           finite(c.ChartLatitude) && finite(c.Antiscion);
+}
+
+std::optional<ChartState> CastChart(const EventEntries& entries, const std::string& houseCode,
+                                    const Options& options, const RegionalFormats& regional,
+                                    UserPrompt& prompt) {
+    (void)options;
+    // 1-3. Validation: every rule runs; any failure stops the cast.
+    if (!ValidateEntries(entries, houseCode, prompt)) return std::nullopt;
+
+    // 6-11. A fresh record with the event fields.
+    ChartState chart;
+    chart.ChartName = entries.name;
+    chart.HouseSystemCode = NormalizeHouseCode(houseCode);
+    if (!ParseEntries(entries, regional, chart)) {
+        prompt.notify(msg::CastFailed("a date field is out of range"));
+        return std::nullopt;
+    }
+    ComputePrecessionTerms(chart);
+    for (int i = 1; i <= 15; ++i) chart.ReportBodyName[static_cast<std::size_t>(i)] = kReportBodyNames[static_cast<std::size_t>(i)];
+    chart.TrueNode = -100;
+
+    // 13. The time step and the angles.
+    ComputeTimeAndAngles(chart);
+
+    if (!ChartIsFinite(chart)) {
+        prompt.notify(msg::CastFailed("the computation gave no finite result"));
+        return std::nullopt;
+    }
+    return chart;
+}
+
+}  // namespace quaeryn

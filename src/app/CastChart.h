@@ -1,0 +1,50 @@
+// The cast pipeline: validation of the entries, parsing into the chart
+// record, and the engine's steps.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "app/ChartState.h"
+#include "app/Options.h"
+#include "app/Prompt.h"
+#include "entry/EventEntries.h"
+#include "entry/RegionalFormats.h"
+
+namespace quaeryn {
+
+// The three validation steps; each shows one message per failed rule and
+// returns true when one failed (InputError = 1). They never clear it.
+bool CheckEntriesComplete(const EventEntries& e, UserPrompt& prompt);
+bool CheckLatitudeLimit(const EventEntries& e, const std::string& houseCode, UserPrompt& prompt);
+bool CheckEntryRanges(const EventEntries& e, UserPrompt& prompt);
+// ReportInputError: the entry-error message.
+void ReportInputError(UserPrompt& prompt);
+
+// All three checks, always all of them; true when the entries are valid.
+bool ValidateEntries(const EventEntries& e, const std::string& houseCode, UserPrompt& prompt);
+
+// ParseEntries: the event fields from the entries. False when a value does
+// not fit its field (a day or month beyond 16 bits); the chart is then not
+// to be used.
+bool ParseEntries(const EventEntries& e, const RegionalFormats& regional, ChartState& chart);
+
+// ComputeAntiscion: the mirror of a longitude across the Cancer-Capricorn
+// axis; 0 degrees of a sign gives the end of the mirrored sign.
+double ComputeAntiscion(double longitude);
+
+// The house-system code of a checked menu entry; "P" for anything unknown.
+std::string NormalizeHouseCode(const std::string& code);
+
+// CastChart: validates (one message per failed rule) and, when the entries
+// pass, computes the new chart. Nothing when validation fails or the
+// computation breaks down (with its message); the caller's chart is then
+// untouched.
+std::optional<ChartState> CastChart(const EventEntries& entries, const std::string& houseCode,
+                                    const Options& options, const RegionalFormats& regional,
+                                    UserPrompt& prompt);
+
+// True when every number of the chart is finite.
+bool ChartIsFinite(const ChartState& chart);
+
+}  // namespace quaeryn

@@ -1,0 +1,56 @@
+#include "app/Commands.h"
+
+#include "app/ChartHeader.h"
+
+namespace quaeryn {
+
+namespace {
+
+void WriteBasics(const ChartState& chart, const ReportContext& context, ReportBuffer& out) {
+    WriteDefaultReport(chart, context, out);
+}
+
+}  // namespace
+
+void WriteNameHead(const ChartState& chart, ReportBuffer& out) {
+    out.AppendBlankLine();
+    out.AppendLine("  " + chart.ChartName);
+}
+
+void WriteDefaultReport(const ChartState& chart, const ReportContext& context, ReportBuffer& out) {
+    WriteChartHeader(chart, context.regional, out);
+    // The Horary Basics report, the nodes and parts block and the
+    // critical-degrees table follow the header here.
+}
+
+const std::vector<ReportCommand>& ReportCommands() {
+    static const std::vector<ReportCommand> commands = {
+        {"mnuDataNatalData", "natal", "Natal &Data", "F2", nullptr},
+        {"mnuDataNatalAspects", "aspects", "Natal &Aspects", "F3", nullptr},
+        {"mnuDataNatalAspectsSP", "solstice", "Aspects to &Solstice Points", "F4", nullptr},
+        {"mnuDataNatalArabianParts", "parts", "Arabian &Parts", "F5", nullptr},
+        {"mnuHoraryBasics", "basics", "Horary &Basics", "F6", &WriteBasics},
+        {"mnuHoraryAspects", "horary-aspects", "Horary As&pects", "F7", nullptr},
+        {"mnuHoraryAlmutens", "almutens", "&Almutens and Antiscions", "F8", nullptr},
+        {"mnuHoraryOtherDegrees", "other-degrees", "&Other Degrees and Dwads", "F9", nullptr},
+        {"mnuWheelsAscii", "ascii", "ASCII chart", "", nullptr},
+    };
+    return commands;
+}
+
+const ReportCommand* FindReportCommand(const std::string& nameOrId) {
+    for (const auto& c : ReportCommands())
+        if (c.cliName == nameOrId || c.id == nameOrId) return &c;
+    return nullptr;
+}
+
+bool RunReport(const ReportCommand& command, const ChartState& chart, const ReportContext& context,
+               ReportBuffer& out, bool windowMinimized) {
+    if (!command.write) return false;
+    out.BeginReport();
+    command.write(chart, context, out);
+    out.ShowDataWindow(windowMinimized);
+    return true;
+}
+
+}  // namespace quaeryn

@@ -1,0 +1,39 @@
+// The one way the core speaks to the user: a message box with a title, a
+// text, an icon and buttons. The desktop shows a QMessageBox, the command
+// line prints "Title: text" on stderr, the tests record and script answers.
+#pragma once
+
+#include <string>
+
+namespace quaeryn {
+
+enum class PromptIcon { Information, Exclamation, Critical, Question };
+enum class PromptButtons { Ok, YesNo };
+enum class PromptAnswer { Ok, Yes, No };
+
+struct PromptMessage {
+    std::string id;     // stable identifier, e.g. "input-error"
+    std::string title;  // "Warning!", "Error!", "Information", "Information!"
+    std::string text;
+    PromptIcon icon = PromptIcon::Information;
+    PromptButtons buttons = PromptButtons::Ok;
+};
+
+class UserPrompt {
+public:
+    virtual ~UserPrompt() = default;
+    // Shows the message and waits for the answer.
+    virtual PromptAnswer ask(const PromptMessage& message) = 0;
+    void notify(const PromptMessage& message) { ask(message); }
+};
+
+// Answers every question with its default (Ok, or No for Yes/No) and keeps
+// nothing; for callers that want no dialogue at all.
+class SilentPrompt final : public UserPrompt {
+public:
+    PromptAnswer ask(const PromptMessage& message) override {
+        return message.buttons == PromptButtons::YesNo ? PromptAnswer::No : PromptAnswer::Ok;
+    }
+};
+
+}  // namespace quaeryn

@@ -1,0 +1,86 @@
+#include "entry/InputRules.h"
+
+#include <cmath>
+
+#include "app/Messages.h"
+#include "app/Numbers.h"
+
+namespace quaeryn {
+
+namespace {
+
+// A number as a text box shows it: no leading blank.
+std::string ShortNumber(float v) {
+    std::string t = NumberText(v);
+    if (!t.empty() && t.front() == ' ') t.erase(t.begin());
+    return t;
+}
+
+}  // namespace
+
+bool NormalizeHour(EventEntries& e, UserPrompt& prompt) {
+    // The rewrite changes the text again; the second pass finds 1 to 12.
+    for (int pass = 0; pass < 3; ++pass) {
+        if (e.hour.empty()) {
+            prompt.notify(msg::HourEmpty());
+            return false;
+        }
+        std::size_t start = e.hour.find_first_not_of(' ');
+        if (start == std::string::npos || !StartsWithNumber(e.hour)) {
+            prompt.notify(msg::HourNotNumber());
+            return false;
+        }
+        const double n = NumericValue(e.hour);
+        if (n == 0) {
+            e.hour = "12";
+            continue;
+        }
+        if (n > 12) {
+            e.pm = true;
+            std::string t = NumberText(n - 12);
+            if (!t.empty() && t.front() == ' ') t.erase(t.begin());
+            e.hour = t;
+            continue;
+        }
+        return true;
+    }
+    return true;
+}
+
+void SelectEast(EventEntries& e, bool east, bool userClick) {
+    const bool changes = e.east != east;
+    e.east = east;
+    if (!changes && !userClick) return;
+    if (!StartsWithNumber(e.tz)) return;  // nothing to convert: the field stays
+    const double zone = std::fabs(NumericValue(e.tz));
+    e.tz = NumberText(east ? -zone : zone);
+}
+
+void RefreshPresentTime(EventEntries& e, const LocalDateTime& now, UserPrompt& prompt) {
+    e.month = std::to_string(now.month);
+    e.day = std::to_string(now.day);
+    e.year = std::to_string(now.year);
+    e.pm = false;
+    if (now.hour >= 12) e.pm = true;
+    e.hour = std::to_string(now.hour);
+    NormalizeHour(e, prompt);
+    e.minute = std::to_string(now.minute);
+}
+
+void FillPresentMoment(EventEntries& e, const LocalDateTime& now, const Options& options,
+                       UserPrompt& prompt) {
+    e.name = "Now";
+    RefreshPresentTime(e, now, prompt);
+    e.tz = ShortNumber(options[18]);
+    e.longDeg = ShortNumber(options[19]);
+    e.longMin = ShortNumber(options[20]);
+    e.latDeg = ShortNumber(options[22]);
+    e.latMin = ShortNumber(options[23]);
+    SelectEast(e, options[21] != 0.0f);
+    e.south = options[24] != 0.0f;
+}
+
+bool AcceptsDigitKey(char key) { return (key >= '0' && key <= '9') || key == 8; }
+bool AcceptsZoneKey(char key) { return AcceptsDigitKey(key) || key == '-' || key == '.'; }
+
+}  // namespace quaeryn
