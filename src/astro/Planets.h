@@ -1,0 +1,16 @@
+// The planets: Mercury, Venus and Mars from J2000 Keplerian elements,
+// Jupiter to Neptune from the elements of date with their perturbations,
+// Pluto from its periodic series; and the per-cast driver of all bodies.
+#pragma once
+
+#include "app/ChartState.h"
+
+namespace quaeryn {
+
+// ComputeAllPositions: fills Longitude, Latitude, Declination,
+// RightAscension and LongitudeLater of bodies 1 to 15, TrueNode (when it
+// still holds -100), MoonDeclinationNextDay and RetrogradeText. Needs the
+// time step and the angles (Ascendant, Midheaven) first.
+void ComputeAllPositions(ChartState& chart);
+
+}  // namespace quaeryn
