@@ -13,4 +13,8 @@ namespace quaeryn {
 // time step and the angles (Ascendant, Midheaven) first.
 void ComputeAllPositions(ChartState& chart);
 
+// True when a planet at `today` degrees stands at `nextDay` degrees one day
+// later by moving backwards (across 0 Aries too); a stationary planet is not.
+bool MovesBackwards(double today, double nextDay);
+
 }  // namespace quaeryn
