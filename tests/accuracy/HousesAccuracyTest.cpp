@@ -103,7 +103,7 @@ double LargestDifference(const std::vector<Triple>& triples, const SharedSystem&
 // angle, which near the Ascendant stretches with the flatness of the
 // ecliptic against the horizon (up to 1E-04 degree at 66 degrees); Placidus
 // carries the convergence tolerance of the semi-arc iteration. Ten fixed
-// Placidus passes would miss by up to 0.3 degree between 60 and 66 degrees.
+// Placidus passes would miss by up to 0.4 degree between 60 and 66 degrees.
 TEST(HousesAccuracy, EverySharedSystemAgreesWithTheReference) {
     const std::vector<Triple> spread = Triples(400, 0, 66);
     const std::vector<Triple> high = Triples(300, 60, 66);
