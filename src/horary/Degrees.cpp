@@ -222,7 +222,9 @@ void WriteStrip(const ChartState& chart, ReportBuffer& out) {
     for (int p = 1; p <= 14; ++p) {
         const int n = order[At(p)];
         if (n == body::SouthNode) continue;
-        const SignPosition pos = SplitPosition(chart.ChartLongitude[At(n)]);
+        double longitude = Normalize360(chart.ChartLongitude[At(n)]);
+        if (longitude >= 360.0) longitude = 0.0;  // a tiny negative value normalised
+        const SignPosition pos = SplitPosition(longitude);
         const std::size_t col = 3 * static_cast<std::size_t>(pos.degrees);  // column 3d + 1, from 0
         std::size_t k = 0;
         while (k < blocks.size() && blocks[k][0][col] != ' ') ++k;

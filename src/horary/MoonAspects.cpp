@@ -25,7 +25,7 @@ bool IsNode(int n) { return n == body::NorthNode || n == body::SouthNode; }
 constexpr double kPartile = 0.0166666;
 
 // Sign number 1 to 12 of a longitude.
-int SignOf(double longitude) { return SplitPosition(longitude).sign; }
+int SignOf(double longitude) { return static_cast<int>(std::floor(Normalize360(longitude) / 30.0)) + 1; }
 
 // The exchange sort of the reports over entries 1 to count: every position p
 // is compared with every later position q and the two are swapped when

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -262,6 +263,23 @@ TEST(HoraryAspects, QualifiesOnlyLaterPlanetsAndSwapsForARetrogradeBody) {
         EXPECT_EQ(empty, 15);
         EXPECT_EQ(lines.back(), "");
     }
+}
+
+TEST(HoraryAspects, TheMoonAfterAFasterBodyIsQualifiedLikeAPlanet) {
+    // Should anything outrun the Moon, the Moon still takes its qualifier as
+    // one of the ten moving bodies; the Ascendant never does.
+    ChartBuilder b = QuietChart(200);
+    b.at(body::Mercury, 9, 14).at(body::Moon, 130, 13).at(body::Ascendant, 250, 0);
+    ReportRun run;
+    const auto lines = run.Lines(&HoraryAspectsReport, b.build());
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines[0], "  MERCURY   Trine       APP, sin     MOON       1.0 degree");
+    EXPECT_EQ(LineStarting(lines, "  MERCURY   Trine       ASC"), "");
+    EXPECT_EQ(LineStarting(lines, "  MERCURY   Trine         "),
+              "  MERCURY   Trine                    ASC        1.0 degree");
+    // The within-orb block starts from the fastest body, whatever it is.
+    const auto block = run.Lines(&NodesPartsAndMoonBlock, b.build());
+    EXPECT_NE(std::find(block.begin(), block.end(), lines[0]), block.end());
 }
 
 // ---------------------------------------------------------------- goldens
