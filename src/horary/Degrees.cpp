@@ -250,10 +250,6 @@ void WriteStrip(const ChartState& chart, ReportBuffer& out) {
 
 // ---- other degrees
 
-// The name column of the table: the quality letters start below "M/F" of
-// the heading, at column 22.
-constexpr std::size_t kNameColumnWidth = 21;
-
 std::string QualityColumns(double longitude) {
     const std::string gap(8, ' ');
     return std::string(1, MasculineOrFeminine(longitude)) + gap + LightDarkSmokyVoid(longitude) + gap +
@@ -311,11 +307,11 @@ void OtherDegreesReport(const ChartState& chart, const ReportContext&, ReportBuf
     out.AppendLine("  Object            M/F    L/D/S/V   Pitted   Lame    Fortune   Decanate   Dwad");
     for (int n = 1; n <= 10; ++n) {
         const double l = chart.ChartLongitude[At(n)];
-        out.AppendLine(PadRight("  " + std::string(BodyName10(n)), kNameColumnWidth) + QualityColumns(l));
+        out.AppendLine("  " + std::string(BodyName10(n)) + QualityColumns(l));
     }
     for (int k = 1; k <= 12; ++k) {
         const double l = chart.ChartCusp[At(k)];
-        out.AppendLine(PadRight(std::string(HouseOrdinal(k)) + " house cusp", kNameColumnWidth) + QualityColumns(l));
+        out.AppendLine(std::string(HouseOrdinal(k)) + " house cusp" + QualityColumns(l));
     }
     out.AppendBlankLine();
     out.AppendLine("  M/F = masculine/feminine");
