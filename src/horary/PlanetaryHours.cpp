@@ -137,6 +137,7 @@ std::optional<double> FindSunOnHorizon(const SearchSite& site, bool setting, con
         }
     }
     double clock = best * 24.0 - site.zoneHours;
+    if (!std::isfinite(clock)) return std::nullopt;
     if (clock < 0) clock += 24.0;
     if (clock > 24) clock -= 24.0;
     return clock;

@@ -8,6 +8,7 @@
 
 #include "app/Options.h"
 #include "app/Vocabulary.h"
+#include "horary/ReportRun.h"
 #include "support/ChartBuilder.h"
 
 namespace quaeryn::test {
@@ -32,13 +33,6 @@ inline ChartBuilder QuietChart() {
         .at(Fortune, 165.5);
     b.chart().PrecessionSince1990 = 0;
     return b;
-}
-
-// The first list line that starts with the text; empty when none does.
-inline std::string LineStarting(const std::vector<std::string>& lines, std::string_view start) {
-    for (const auto& l : lines)
-        if (l.rfind(start, 0) == 0) return l;
-    return {};
 }
 
 inline bool HasLineStarting(const std::vector<std::string>& lines, std::string_view start) {

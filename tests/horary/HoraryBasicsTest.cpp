@@ -12,6 +12,7 @@
 #include "horary/BasicsJudgement.h"
 #include "horary/BasicsTestSupport.h"
 #include "horary/Horary.h"
+#include "support/Golden.h"
 #include "support/ScriptedPrompt.h"
 
 namespace quaeryn {
@@ -166,6 +167,28 @@ TEST(HoraryBasicsReport, FailedSunriseSearchWarnsAndTheReportGoesOn) {
     EXPECT_EQ(r.lines[1].substr(0, 17), "  Jupiter day    ");
     EXPECT_EQ(r.lines[3], "  STRICTURES and WARNINGS - ");
     EXPECT_EQ(r.lines[r.lines.size() - 2], "  Planets' Strengths:");
+}
+
+// A chart checked by hand, row by row and condition by condition.
+TEST(HoraryBasicsGolden, HandCheckedChart) {
+    ChartBuilder b;
+    b.at(Sun, 135.5, 0.96).at(Moon, 222.2, 13.5).at(Mercury, 150.2, 1.5).at(Venus, 140.1, 1.2);
+    b.at(Mars, 100.7, 0.6).at(Jupiter, 300.1, -0.1).at(Saturn, 15.3, 0.02).at(Uranus, 320.2);
+    b.at(Neptune, 300.6).at(Pluto, 250.4).at(NorthNode, 110.2).at(SouthNode, 290.2).at(Fortune, 149.3);
+    b.cuspsFromAscendant(62.0).retrograde(Jupiter).house(Sun, 3).house(Saturn, 11);
+    ChartState& c = b.chart();
+    c.Day = 7;
+    c.Month = 12;
+    c.Year = 2026;  // a Monday
+    c.ClockTime = 10.30;
+    c.AmPmText = "P.M.";
+    c.ZoneHours = 5;
+    c.PrecessionSince1990 = (2026 - 1990) * 50.23 / 3600;
+    test::ReportRun run;
+    run.options.Set(32, 8.5f);
+    for (int line = 34; line <= 43; ++line) run.options.Set(line, 5.0f);
+    run.options.Set(44, 2.0f);
+    EXPECT_GOLDEN("horary_basics.txt", run.Text(&HoraryBasicsReport, b.build()));
 }
 
 }  // namespace
