@@ -146,8 +146,12 @@ std::optional<double> FindSunOnHorizon(const SearchSite& site, bool setting, con
 DayAndHour ComputeDayAndHour(const ChartState& chart, UserPrompt& prompt, const SunLongitude& sun) {
     SearchSite site;
     site.julianDayNumber = JulianDayNumberOf(chart.Day, chart.Month, chart.Year);
-    site.zoneHours = chart.ZoneHours;
     site.longitudeDm = static_cast<double>(chart.LongitudeDm);
+    // An event entered in local mean time is compared with sunrise and
+    // sunset on the same clock: the place's own meridian, not the zone's.
+    site.zoneHours = chart.LocalMeanTime
+                         ? Sign(site.longitudeDm) * DotToDecimal(std::fabs(site.longitudeDm)) / 15.0
+                         : chart.ZoneHours;
     site.latitudeDm = static_cast<double>(chart.LatitudeDm);
     const int weekday = WeekdayIndex(site.julianDayNumber);
     const double t = LocalClockHours(chart.ClockTime, chart.AmPmText == "P.M.");

@@ -40,7 +40,7 @@ std::string HourText(int rulerIndex);  // 12 characters
 // The place and day a sunrise or sunset search works on.
 struct SearchSite {
     double julianDayNumber = 0;  // the date's day number (noon-based)
-    double zoneHours = 0;        // positive west
+    double zoneHours = 0;        // hours the local clock is behind universal time (west positive)
     double longitudeDm = 0;      // D.MM, positive west
     double latitudeDm = 0;       // D.MM, positive north
 };

@@ -130,6 +130,25 @@ TEST(SunriseAndSunset, FoundWhereTheSunCrossesTheHorizon) {
     }
 }
 
+TEST(SunriseAndSunset, LocalMeanTimeIsComparedOnItsOwnClock) {
+    // Cairo entered in local mean time with zone 0: the clock of the place
+    // runs 2h05m ahead of Greenwich, and so do its sunrise and sunset.
+    ChartState zone = Event(1, 1, 2000, 7.30, false, 0, -31.15f, 30.03f);
+    ChartState lmt = zone;
+    lmt.LocalMeanTime = true;
+    test::ScriptedPrompt prompt;
+    const DayAndHour byZone = ComputeDayAndHour(zone, prompt, SunPosition);
+    const DayAndHour byLmt = ComputeDayAndHour(lmt, prompt, SunPosition);
+    const double shift = (31.0 + 15.0 / 60) / 15.0;
+    EXPECT_NEAR(byLmt.sunrise - byZone.sunrise, shift, 1.0 / 60);
+    EXPECT_NEAR(byLmt.sunset - byZone.sunset, shift, 1.0 / 60);
+    // Sunrise is near 7:00 local mean time, so 7:30 is in the first hour;
+    // read against sunrise on the Greenwich clock (4:55) it would be hours later.
+    EXPECT_EQ(byLmt.hour, 1);
+    EXPECT_GT(byZone.hour, 2);
+    EXPECT_EQ(byLmt.hourText, "Saturn hour ");
+}
+
 TEST(SunriseAndSunset, PolarNightWarnsAndGoesOn) {
     // 69 degrees south in June: the Sun stays below the horizon all day.
     test::ScriptedPrompt prompt;
