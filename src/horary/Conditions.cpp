@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <initializer_list>
+#include <vector>
 #include <string>
 #include <string_view>
 
@@ -226,7 +227,7 @@ void WriteFixedStars(const ChartState& chart, const Options& options, BasicsWork
                         Ascendant}) {
         const double lon = chart.ChartLongitude[Index(n)];
         for (const Star& star : kStars) {
-            const bool algol = star.low == kAlgol;
+            const bool algol = &star == &kStars.front();
             const double lo = algol ? prec + kAlgol - algolOrb : prec + star.low;
             const double hi = algol ? prec + kAlgol + algolOrb : prec + star.low + 2.0;
             if (!InWindow(lon, lo, hi)) continue;

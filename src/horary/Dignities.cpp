@@ -2,7 +2,6 @@
 // the Part of Fortune's score, the partile aspects and the strength summary.
 #include <array>
 #include <cmath>
-#include <cstdlib>
 #include <string>
 
 #include "app/Numbers.h"
