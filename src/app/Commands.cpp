@@ -30,8 +30,11 @@ void WriteNameHead(const ChartState& chart, ReportBuffer& out) {
 
 void WriteDefaultReport(const ChartState& chart, const ReportContext& context, ReportBuffer& out) {
     WriteChartHeader(chart, context.regional, out);
-    // The Horary Basics report, the nodes and parts block and the
-    // critical-degrees table follow the header here.
+    HoraryBasicsReport(chart, context, out);
+    out.AppendBlankLine();
+    NodesPartsAndMoonBlock(chart, context, out);
+    out.AppendBlankLine();
+    CriticalDegreesTable(chart, context, out);
 }
 
 const std::vector<ReportCommand>& ReportCommands() {
