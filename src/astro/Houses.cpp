@@ -258,7 +258,7 @@ void PlaceBodiesInHouses(ChartState& chart) {
     // only with cusps out of order) shows no house rather than the one it had
     // in an earlier placement.
     std::string text(150, ' ');
-    for (int n = 1; n <= 15; ++n) text.replace(static_cast<std::size_t>(10 * n - 5), 6, " HOUSE");
+    for (int n = 1; n <= 15; ++n) text.replace(static_cast<std::size_t>(10 * n - 6), 6, " HOUSE");
 
     // A body exactly on a cusp belongs to the house that begins there: each
     // longitude is moved on by a tenth of an arc second, and brought back
