@@ -185,6 +185,14 @@ std::optional<ChartState> CastChart(const EventEntries& entries, const std::stri
     ComputeAllPositions(chart);
     PlaceBodiesInHouses(chart);
 
+    // A breakdown of the arithmetic (a latitude where the semi-arcs have no
+    // solution, say) ends the cast here, before any value is turned into a
+    // sign, a degree or a house.
+    if (!ChartIsFinite(chart)) {
+        prompt.notify(msg::CastFailed("the computation gave no finite result"));
+        return std::nullopt;
+    }
+
     // 17. Part of Fortune by option 191, then the houses once more.
     ApplyPartOfFortune(chart, options[191]);
     PlaceBodiesInHouses(chart);
