@@ -139,13 +139,6 @@ TEST(DailyMotion, FoldsIntoHalfACircle) {
     for (const auto& c : cases) EXPECT_DOUBLE_EQ(FoldDailyMotion(c.difference), c.folded) << c.difference;
 }
 
-TEST(Antiscion, MirrorsAcrossTheSolstitialAxis) {
-    struct Case {
-        double longitude, antiscion;
-    } cases[] = {{40, 140}, {190, 350}, {180, 360}, {0, 180}, {89.5, 90.5}, {275, 265}, {359, 181}};
-    for (const auto& c : cases) EXPECT_DOUBLE_EQ(ComputeAntiscion(c.longitude), c.antiscion) << c.longitude;
-}
-
 TEST(CastChart, ArithmeticThatBreaksDownEndsTheCastWithItsMessage) {
     // A latitude typed as -80 degrees passes every entry rule (only values
     // above 66 are refused), but the Placidus semi-arcs have no solution there.
