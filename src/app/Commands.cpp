@@ -1,6 +1,7 @@
 #include "app/Commands.h"
 
 #include "app/ChartHeader.h"
+#include "horary/Horary.h"
 
 namespace quaeryn {
 
@@ -8,6 +9,16 @@ namespace {
 
 void WriteBasics(const ChartState& chart, const ReportContext& context, ReportBuffer& out) {
     WriteDefaultReport(chart, context, out);
+}
+
+void WriteHoraryAspects(const ChartState& chart, const ReportContext& context, ReportBuffer& out) {
+    WriteNameHead(chart, out);
+    HoraryAspectsReport(chart, context, out);
+}
+
+void WriteOtherDegrees(const ChartState& chart, const ReportContext& context, ReportBuffer& out) {
+    WriteNameHead(chart, out);
+    OtherDegreesReport(chart, context, out);
 }
 
 }  // namespace
@@ -30,9 +41,9 @@ const std::vector<ReportCommand>& ReportCommands() {
         {"mnuDataNatalAspectsSP", "solstice", "Aspects to &Solstice Points", "F4", nullptr},
         {"mnuDataNatalArabianParts", "parts", "Arabian &Parts", "F5", nullptr},
         {"mnuHoraryBasics", "basics", "Horary &Basics", "F6", &WriteBasics},
-        {"mnuHoraryAspects", "horary-aspects", "Horary As&pects", "F7", nullptr},
+        {"mnuHoraryAspects", "horary-aspects", "Horary As&pects", "F7", &WriteHoraryAspects},
         {"mnuHoraryAlmutens", "almutens", "&Almutens and Antiscions", "F8", nullptr},
-        {"mnuHoraryOtherDegrees", "other-degrees", "&Other Degrees and Dwads", "F9", nullptr},
+        {"mnuHoraryOtherDegrees", "other-degrees", "&Other Degrees and Dwads", "F9", &WriteOtherDegrees},
         {"mnuWheelsAscii", "ascii", "ASCII chart", "", nullptr},
     };
     return commands;

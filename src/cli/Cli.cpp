@@ -89,6 +89,8 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
            UserPrompt& prompt, const CliEnvironment& env) {
     CLI::App app{"Quaeryn: casts a horary chart and prints its reports.", "quaeryn-cli"};
     app.set_help_flag("-h,--help", "Print this help and exit");
+    // A field given twice takes its last value, as retyping a field would.
+    app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
 
     std::string appDir, house, chartName, nameFile;
     std::vector<std::string> optionOverrides, reports;
@@ -100,11 +102,13 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     app.add_option("--app-dir", appDir, "The data folder (default: $QUAERYN_HOME, else $XDG_DATA_HOME/Quaeryn)");
     app.add_option("--house", house, "House system: P R K C O EA EM M I (default: option 27)")
         ->check(CLI::IsMember({"P", "R", "K", "C", "O", "EA", "EM", "M", "I"}));
-    app.add_option("--option", optionOverrides, "Override option line N for this run: N=VALUE");
+    app.add_option("--option", optionOverrides, "Override option line N for this run: N=VALUE")
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
     app.add_flag("--json", json, "Print the chart state as one JSON object");
     app.add_option("--report", reports,
                    "Print a report: basics, natal, aspects, solstice, parts, horary-aspects, "
-                   "almutens, other-degrees, ascii (default basics)");
+                   "almutens, other-degrees, ascii (default basics)")
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
     app.add_flag("--now", now, "Cast the present moment at the default place of options 18-24");
     app.add_option("--chart", chartName, "Cast a stored chart of the name file");
     app.add_option("--name-file", nameFile, "The name file for --chart");

@@ -1,0 +1,57 @@
+// Runs one horary report on a small chart state and hands back its lines.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/AppData.h"
+#include "app/ChartState.h"
+#include "app/Options.h"
+#include "app/ReportBuffer.h"
+#include "app/ReportContext.h"
+#include "entry/RegionalFormats.h"
+#include "support/ScriptedPrompt.h"
+
+namespace quaeryn::test {
+
+class ReportRun {
+public:
+    ReportRun() {
+        // The orbs of the shipped option file.
+        const float orbs[] = {8.5f, 6.25f, 3.5f, 4.0f, 3.75f, 6.0f, 5.0f, 2.5f, 2.0f, 2.0f};
+        for (int line = 34; line <= 43; ++line) options.Set(line, orbs[line - 34]);
+    }
+
+    using Report = void (*)(const ChartState&, const ReportContext&, ReportBuffer&);
+
+    // The lines the report appends to an empty page.
+    std::vector<std::string> Lines(Report report, const ChartState& chart) {
+        ReportBuffer out(prompt);
+        out.BeginReport();
+        const ReportContext context{options, data, regional, prompt};
+        report(chart, context, out);
+        const auto& page = out.PageBuffer();
+        return {page.begin(), page.begin() + out.PageLineCount()};
+    }
+
+    // The whole page text of a report (CR LF line ends).
+    std::string Text(Report report, const ChartState& chart) {
+        std::string text;
+        for (const auto& line : Lines(report, chart)) text += line + "\r\n";
+        return text;
+    }
+
+    Options options;
+    AppData data;
+    RegionalFormats regional;
+    ScriptedPrompt prompt;
+};
+
+// The first line that starts with the prefix; empty when there is none.
+inline std::string LineStarting(const std::vector<std::string>& lines, const std::string& prefix) {
+    for (const auto& l : lines)
+        if (l.rfind(prefix, 0) == 0) return l;
+    return {};
+}
+
+}  // namespace quaeryn::test
