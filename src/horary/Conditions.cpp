@@ -1,0 +1,428 @@
+// The accidental conditions and receptions that follow the dignity table:
+// peregrine, detriment, fall, the receptions, via combusta, the Sun's
+// beams, the fateful degree, the houses of joy, besieging and fixed stars.
+#include <array>
+#include <cmath>
+#include <initializer_list>
+#include <vector>
+#include <string>
+#include <string_view>
+
+#include "app/Vocabulary.h"
+#include "astro/AngleMath.h"
+#include "horary/BasicsJudgement.h"
+
+namespace quaeryn::basics {
+
+namespace {
+
+using namespace body;
+
+std::size_t Index(int n) { return static_cast<std::size_t>(n); }
+
+constexpr std::array<int, 7> kSunFirstMoonLast = {Sun, Mercury, Venus, Mars, Jupiter, Saturn, Moon};
+constexpr std::array<int, 7> kSunMoonFirst = {Sun, Moon, Mercury, Venus, Mars, Jupiter, Saturn};
+// Bodies judged against the Sun, in body order.
+constexpr std::array<int, 6> kAroundTheSun = {Mercury, Venus, Mars, Jupiter, Saturn, Moon};
+
+// Cazimi: within 17 arc minutes of the Sun.
+constexpr double kCazimi = 0.28333;
+// Beyond this distance a planet is free of the Sun's beams.
+constexpr double kBeams = 17.0;
+
+// One line of an optional section: the heading is written with the first
+// entry, and the line is stored only when it has one.
+class Section {
+public:
+    explicit Section(std::string heading) : heading_(std::move(heading)) {}
+    void add(std::string_view entry) {
+        if (!started_) {
+            line_ = "  " + heading_;
+            started_ = true;
+        }
+        line_ += entry;
+    }
+    bool started() const { return started_; }
+    void storeInto(std::vector<std::string>& list) const {
+        if (started_) list.push_back(line_);
+    }
+
+private:
+    std::string heading_;
+    std::string line_;
+    bool started_ = false;
+};
+
+std::string ShortName(int n) { return std::string(BodyShortName(n)); }
+
+std::string Pair(int i, int r) { return ShortName(i) + "-" + ShortName(r) + "   "; }
+
+bool InRange(double x, double lo, double hi) { return x >= lo && x < hi; }
+
+// Detriment and fall as ranges of longitude, lower bound included.
+struct Range {
+    double lo, hi;
+};
+bool InDetriment(int n, double lon) {
+    auto any = [lon](std::initializer_list<Range> rs) {
+        for (const Range& r : rs)
+            if (InRange(lon, r.lo, r.hi)) return true;
+        return false;
+    };
+    switch (n) {
+        case Sun: return any({{300, 330}});
+        case Moon: return any({{270, 300}});
+        case Mercury: return any({{240, 270}, {330, 360}});
+        case Venus: return any({{0, 30}, {210, 240}});
+        case Mars: return any({{30, 60}, {180, 210}});
+        case Jupiter: return any({{60, 90}, {150, 180}});
+        case Saturn: return any({{90, 150}});
+        default: return false;
+    }
+}
+bool InFall(int n, double lon) {
+    switch (n) {
+        case Sun: return InRange(lon, 180, 210);
+        case Moon: return InRange(lon, 210, 240);
+        case Mercury: return InRange(lon, 330, 360);
+        case Venus: return InRange(lon, 150, 180);
+        case Mars: return InRange(lon, 90, 120);
+        case Jupiter: return InRange(lon, 270, 300);
+        case Saturn: return InRange(lon, 0, 30);
+        default: return false;
+    }
+}
+
+// The sign in which planet n is exalted (0 for none).
+int ExaltationSignOf(int n) {
+    for (int s = 1; s <= 12; ++s)
+        if (ExaltationRuler(s) == n) return s;
+    return 0;
+}
+
+// The modern ruler of a sign: Pluto for Scorpio, Neptune for Pisces,
+// Uranus for Aquarius, none otherwise.
+int ModernOuterRuler(int sign) {
+    switch (sign) {
+        case 8: return Pluto;
+        case 12: return Neptune;
+        case 11: return Uranus;
+        default: return 0;
+    }
+}
+// The signs body n rules with the modern rulers added.
+bool RulesSignModern(int n, int sign) {
+    switch (n) {
+        case Uranus: return sign == 11;
+        case Neptune: return sign == 12;
+        case Pluto: return sign == 8;
+        default: return RulesSign(n, sign);
+    }
+}
+
+// The fixed stars: report text and the lower bound of the window (1990
+// longitude minus one degree). Algol's window is its own (the orb of option 44).
+struct Star {
+    std::string_view text;
+    double low;
+    int points;
+};
+constexpr double kAlgol = 56.03;
+constexpr std::array<Star, 74> kStars = {{
+    {" - Algol   ", kAlgol, -5},
+    {" - Alcyone   ", 58.85, 0},
+    {" - Aldebaran   ", 68.65, 0},
+    {" - Regulus   ", 148.7, 6},
+    {" - Spica   ", 202.7, 5},
+    {" - Unuk   ", 230.95, 0},
+    {" - Antares   ", 248.633, 0},
+    {" - Fomalhaut   ", 332.7166667, 0},
+    {" - Markab   ", 352.35, 0},
+    {" - Scheat   ", 358.233, 0},
+    {" - Betelgeuze   ", 87.616667, 0},
+    {" - Castor   ", 109.1166667, 0},
+    {" - N. Aselli   ", 126.4, 0},
+    {" - S. Aselli   ", 127.583333, 0},
+    {" - Vindemiatrix   ", 188.8166667, 0},
+    {" - Aculeus   ", 264.6, 0},
+    {" - Acumen   ", 267.6166667, 0},
+    {" - Vega   ", 284.183333, 0},
+    {" - Alpheratz   ", 13.3, 0},
+    {" - Baten Kaitos   ", 20.95, 0},
+    {" - Sharatan   ", 32.966667, 0},
+    {" - Hamal   ", 36.66667, 0},
+    {" - Schedir   ", 36.78333, 0},
+    {" - Almach   ", 43.23333, 0},
+    {" - Hyades   ", 64.8, 0},
+    {" - N. Bull's Eye   ", 67.466667, 0},
+    {" - Rigel   ", 75.83333, 0},
+    {" - Bellatrix   ", 79.95, 0},
+    {" - Capella   ", 80.85, 0},
+    {" - Phact   ", 81.166667, 0},
+    {" - El Nath   ", 81.58333, 0},
+    {" - Alnilaml   ", 82.466667, 0},
+    {" - Al Hecka   ", 83.783333, 0},
+    {" - Sirius   ", 103.083333, 0},
+    {" - Canopus   ", 103.966667, 0},
+    {" - Pollux   ", 112.216667, 0},
+    {" - Procyon   ", 114.783333, 0},
+    {" - Praesaepe   ", 126.333333, 0},
+    {" - Acubens   ", 132.633333, 0},
+    {" - Dubhe   ", 134.2, 0},
+    {" - Alphard   ", 146.283333, 0},
+    {" - Al Jabhah   ", 146.9, 0},
+    {" - Zosma   ", 160.316667, 0},
+    {" - Denebolal   ", 170.616667, 0},
+    {" - Coma Berenices   ", 172.866667, 0},
+    {" - Labrum   ", 175.683333, 0},
+    {" - Algorab   ", 192.45, 0},
+    {" - Seginus   ", 196.666667, 0},
+    {" - Foramen   ", 201.15, 0},
+    {" - Arcturus   ", 203.233333, 0},
+    {" - Princeps   ", 212.15, 0},
+    {" - Alphecca   ", 221.3, 0},
+    {" - S. Scale   ", 224.083333, 0},
+    {" - N. Scale   ", 228.366667, 0},
+    {" - Agena   ", 232.8, 0},
+    {" - Bungula   ", 238.616667, 0},
+    {" - Yed Prior   ", 241.3, 0},
+    {" - Rastaban   ", 250.966667, 0},
+    {" - Algethi   ", 255.15, 0},
+    {" - Sinistra   ", 268.75, 0},
+    {" - Facies   ", 277.3, 0},
+    {" - Ascella   ", 282.633333, 0},
+    {" - Manubrium   ", 284.0, 0},
+    {" - Deneb   ", 288.8, 0},
+    {" - Terebellum   ", 294.85, 0},
+    {" - Altair   ", 300.783333, 0},
+    {" - Oculus   ", 303.716667, 0},
+    {" - Bos   ", 304.166667, 0},
+    {" - Nashira   ", 320.783333, 0},
+    {" - Deneb Algedi   ", 322.55, 0},
+    {" - Sadalsuud   ", 322.816667, 0},
+    {" - Deneb Adige   ", 334.333333, 0},
+    {" - Skat   ", 337.866667, 0},
+    {" - Achernar   ", 344.316667, 0},
+}};
+
+// A longitude inside a window (bounds included) that may run across 0 Aries
+// (Scheat's does; with the precession of early years the windows of the
+// stars of early Aries fall below 0 too).
+bool InWindow(double lon, double lo, double hi) {
+    for (const double l : {lon, lon + 360.0, lon - 360.0})
+        if (l >= lo && l <= hi) return true;
+    return false;
+}
+
+// The hit counts at which the fixed-star line is stored and a new one begins.
+bool StartsNewStarLine(int hit) { return hit == 5 || hit == 8 || hit == 12 || hit == 16 || hit == 20; }
+
+void WriteFixedStars(const ChartState& chart, const Options& options, BasicsWork& work) {
+    const std::string heading = "  Fixed Stars - ";
+    std::string line;
+    int hits = 0;
+    const double prec = chart.PrecessionSince1990;
+    const double algolOrb = static_cast<double>(options[44]);
+    for (const int n : {Sun, Mercury, Venus, Mars, Jupiter, Saturn, Uranus, Neptune, Pluto, Moon, Fortune,
+                        Ascendant}) {
+        const double lon = chart.ChartLongitude[Index(n)];
+        for (const Star& star : kStars) {
+            const bool algol = &star == &kStars.front();
+            const double lo = algol ? prec + kAlgol - algolOrb : prec + star.low;
+            const double hi = algol ? prec + kAlgol + algolOrb : prec + star.low + 2.0;
+            if (!InWindow(lon, lo, hi)) continue;
+            ++hits;
+            if (hits == 1) {
+                line = heading;
+            } else if (StartsNewStarLine(hits)) {
+                work.tableList.push_back(line);
+                line = std::string(16, ' ');
+            }
+            line += ShortName(n);
+            line += star.text;
+            work.strength[Index(n)] += star.points;
+        }
+    }
+    if (hits > 0) work.tableList.push_back(line);
+}
+
+// True when lon lies in house h of the cusps, the cusps moved back 5 degrees
+// when the five-degree rule is on.
+bool InHouse(const ChartState& chart, double lon, int h, bool fiveDegreeRule) {
+    double a = CuspOfHouse(chart, h);
+    double b = CuspOfHouse(chart, h == 12 ? 1 : h + 1);
+    if (fiveDegreeRule) {
+        a = Normalize360(a - 5.0);
+        b = Normalize360(b - 5.0);
+    }
+    if (std::fabs(b - a) < 180) return lon >= a && lon < b;
+    return lon >= a || lon < b;
+}
+
+int JoyHouse(int n) {
+    switch (n) {
+        case Mercury: return 1;
+        case Moon: return 3;
+        case Venus: return 5;
+        case Mars: return 6;
+        case Sun: return 9;
+        case Jupiter: return 11;
+        case Saturn: return 12;
+        default: return 0;
+    }
+}
+
+}  // namespace
+
+void WriteConditions(const ChartState& chart, const Options& options, BasicsWork& work) {
+    auto lon = [&](int n) { return chart.ChartLongitude[Index(n)]; };
+    auto& list = work.tableList;
+    list.emplace_back();
+
+    // Peregrine, detriment and fall are always written.
+    std::string line = "  Peregrine - ";
+    for (const int n : kSunFirstMoonLast) {
+        if (work.dignityFlags[Index(n)] != 0) continue;
+        line += ShortName(n) + " ";
+        work.strength[Index(n)] -= 5;
+    }
+    list.push_back(line);
+
+    line = "  Detriment - ";
+    for (const int n : kSunMoonFirst) {
+        if (!InDetriment(n, lon(n))) continue;
+        line += ShortName(n) + " ";
+        work.strength[Index(n)] -= 5;
+    }
+    list.push_back(line);
+
+    line = "  Fall - ";
+    for (const int n : kSunMoonFirst) {
+        if (!InFall(n, lon(n))) continue;
+        line += ShortName(n) + " ";
+        work.strength[Index(n)] -= 4;
+    }
+    list.push_back(line);
+
+    // Mutual reception by sign, traditional rulers; a pair is found once,
+    // from its planet with the lower body index.
+    Section bySign("Mutual Reception (by sign) - ");
+    for (const int i : kSunFirstMoonLast) {
+        const int r = DomicileRuler(SignOf(lon(i)));
+        if (r > i && RulesSign(i, SignOf(lon(r)))) {
+            bySign.add(Pair(i, r));
+            work.strength[Index(i)] += 5;
+            work.strength[Index(r)] += 5;
+        }
+    }
+    bySign.storeInto(list);
+
+    // The same with the modern rulers of Scorpio, Pisces and Aquarius; no points.
+    Section byModernSign("Mutual Reception (by sign) - ");
+    for (int i = Sun; i <= Moon; ++i) {
+        const int r = ModernOuterRuler(SignOf(lon(i)));
+        if (r > i && RulesSignModern(i, SignOf(lon(r)))) byModernSign.add(Pair(i, r));
+    }
+    byModernSign.storeInto(list);
+
+    Section byExaltation("Mutual Reception (by exaltation) - ");
+    for (const int i : kSunFirstMoonLast) {
+        const int e = ExaltationRuler(SignOf(lon(i)));
+        if (e > i && SignOf(lon(e)) == ExaltationSignOf(i)) {
+            byExaltation.add(Pair(i, e));
+            work.strength[Index(i)] += 4;
+            work.strength[Index(e)] += 4;
+        }
+    }
+    byExaltation.storeInto(list);
+
+    Section mixed("Mixed Reception (sign/exaltation) - ");
+    for (const int i : kSunFirstMoonLast) {
+        const int e = ExaltationRuler(SignOf(lon(i)));
+        if (e != 0 && e != i && RulesSign(i, SignOf(lon(e)))) mixed.add(Pair(i, e));
+    }
+    mixed.storeInto(list);
+    list.emplace_back();
+
+    Section viaCombusta("Via Combusta - ");
+    for (const int n : kSunFirstMoonLast)
+        if (InRange(lon(n), 195, 225)) viaCombusta.add(ShortName(n) + " ");
+    viaCombusta.storeInto(list);
+
+    // Distances to the Sun are plain differences of longitude.
+    const double combustOrb = static_cast<double>(options[32]);
+    const bool beamsAcrossSigns = options[197] != 0;
+    auto fromSun = [&](int n) { return std::fabs(lon(Sun) - lon(n)); };
+    auto sameSignAsSun = [&](int n) { return SignOf(lon(n)) == SignOf(lon(Sun)); };
+
+    Section cazimi("Cazimi - ");
+    for (const int n : kAroundTheSun) {
+        const double d = fromSun(n);
+        if (d <= kCazimi) {
+            cazimi.add(ShortName(n) + " ");
+            work.strength[Index(n)] += 5;
+        }
+        if (d > kBeams) work.strength[Index(n)] += 5;
+    }
+    cazimi.storeInto(list);
+
+    Section combust("Combust - ");
+    for (const int n : kAroundTheSun) {
+        const double d = fromSun(n);
+        if (d > kCazimi && d <= combustOrb && sameSignAsSun(n)) {
+            combust.add(ShortName(n) + " ");
+            work.strength[Index(n)] -= 5;
+        }
+    }
+    combust.storeInto(list);
+
+    Section beams("Under Sun's Beam - ");
+    if (beamsAcrossSigns) {
+        for (const int n : kAroundTheSun) {
+            const double d = fromSun(n);
+            if (d > kCazimi && d <= combustOrb && !sameSignAsSun(n)) {
+                beams.add(ShortName(n) + " ");
+                work.strength[Index(n)] -= 4;
+            }
+        }
+    }
+    for (const int n : kAroundTheSun) {
+        const double d = fromSun(n);
+        if (d > combustOrb && d <= kBeams && (sameSignAsSun(n) || beamsAcrossSigns)) {
+            beams.add(ShortName(n) + " ");
+            work.strength[Index(n)] -= 4;
+        }
+    }
+    beams.storeInto(list);
+
+    Section fateful("Fateful Degree - ");
+    const int nodeDegree = WholeDegreeInSign(lon(NorthNode));
+    for (int n = Sun; n <= Ascendant; ++n) {
+        if (n == NorthNode || n == SouthNode) continue;
+        if (WholeDegreeInSign(lon(n)) == nodeDegree) fateful.add(ShortName(n) + " ");
+    }
+    fateful.storeInto(list);
+
+    Section joy("House of Joy - ");
+    const bool joyFiveDegreeRule = options[46] == 1;
+    for (const int n : kSunFirstMoonLast)
+        if (InHouse(chart, lon(n), JoyHouse(n), joyFiveDegreeRule)) joy.add(ShortName(n) + " ");
+    joy.storeInto(list);
+
+    Section besieged("Besieged Planets - ");
+    if (SignOf(lon(Mars)) == SignOf(lon(Saturn))) {
+        const double lo = std::fmin(lon(Mars), lon(Saturn));
+        const double hi = std::fmax(lon(Mars), lon(Saturn));
+        for (const int n : {Sun, Mercury, Venus, Jupiter, Moon, Fortune}) {
+            if (lon(n) >= lo && lon(n) <= hi) {
+                besieged.add(ShortName(n) + " ");
+                work.strength[Index(n)] -= 5;
+            }
+        }
+    }
+    besieged.storeInto(list);
+
+    WriteFixedStars(chart, options, work);
+}
+
+}  // namespace quaeryn::basics

@@ -1,0 +1,55 @@
+// The Horary Basics report: the planetary day and hour, the strictures and
+// warnings, and the table list with the strengths appended to its rows.
+#include <string>
+#include <vector>
+
+#include "app/Vocabulary.h"
+#include "horary/BasicsJudgement.h"
+#include "horary/Horary.h"
+
+namespace quaeryn {
+
+namespace basics {
+
+std::vector<std::string> StrictureLines(const ChartState& chart) {
+    std::vector<std::string> lines;
+    auto add = [&](const char* text) { lines.push_back(std::string("  ") + text); };
+    const double ascDegree = DegreeInSign(CuspOfHouse(chart, 1));
+    const int saturnHouse = chart.HouseOf(body::Saturn);
+    const double seventh = CuspOfHouse(chart, 7);
+    const double moon = chart.ChartLongitude[body::Moon];
+    const double ascendant = chart.ChartLongitude[body::Ascendant];
+    if (ascDegree >= 0 && ascDegree < 3) add("ASCENDANT is early.");
+    if (ascDegree >= 27 && ascDegree < 30) add("ASCENDANT is late.");
+    if (saturnHouse == 1) add("SATURN is in the 1st house.");
+    if (saturnHouse == 7) add("SATURN is in the 7th house.");
+    if (seventh >= 270 && seventh < 330) add("SATURN is the ruler of the 7th house.");
+    if (DegreeInSign(moon) >= 27) add("MOON is in later degree.");
+    if (moon >= 195 && moon < 225) add("MOON is in Via Combusta.");
+    if (ascendant >= 195 && ascendant < 225) add("ASCENDANT is in Via Combusta.");
+    return lines;
+}
+
+}  // namespace basics
+
+void HoraryBasicsReport(const ChartState& chart, const ReportContext& context, ReportBuffer& out) {
+    out.AppendBlankLine();
+
+    // The planetary hour; beyond 66 degrees north it is not computed.
+    if (chart.LatitudeDm > 66.0f) {
+        out.AppendLine("  Latitude is too extreme to calculate planetary hour ruler.");
+    } else {
+        const PlanetaryDayHour ruler = PlanetaryDayAndHour(chart, context);
+        out.AppendLine("  " + ruler.dayText + "    " + ruler.hourText);
+    }
+
+    out.AppendBlankLine();
+    out.AppendLine("  STRICTURES and WARNINGS - ");
+    for (const std::string& line : basics::StrictureLines(chart)) out.AppendLine(line);
+    out.AppendBlankLine();
+
+    const basics::BasicsWork work = basics::BuildTableList(chart, context.options);
+    for (const std::string& line : basics::PrintedTableList(work)) out.AppendLine(line);
+}
+
+}  // namespace quaeryn
