@@ -115,6 +115,13 @@ PromptMessage CommaInName() {
                 PromptIcon::Critical);
 }
 
+PromptMessage NameMissing() {
+    return Make("name-missing", "Warning!",
+                "Please fill in a name for the chart before saving it. A record without a name "
+                "would end the list of names.",
+                PromptIcon::Critical);
+}
+
 PromptMessage NameAlreadyExists(const std::string& name, const std::string& date,
                                 const std::string& time, const std::string& meridiem,
                                 const std::string& zone, const std::string& longitude,

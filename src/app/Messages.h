@@ -28,6 +28,7 @@ PromptMessage NoSunset();
 
 // Name files and the time-zone table.
 PromptMessage CommaInName();
+PromptMessage NameMissing();
 // The Yes/No question for a stored record of the same name, showing its
 // fields as stored.
 PromptMessage NameAlreadyExists(const std::string& name, const std::string& date,

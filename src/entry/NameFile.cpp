@@ -171,6 +171,17 @@ std::string PlainNumber(double v) {
     return t;
 }
 
+// The date reader turns each run of digits into an int: a longer run than
+// an int holds is no date.
+std::optional<CalendarDate> ReadDate(const RegionalFormats& regional, const std::string& text) {
+    std::size_t run = 0;
+    for (char c : text) {
+        run = std::isdigit(static_cast<unsigned char>(c)) ? run + 1 : 0;
+        if (run > 9) return std::nullopt;
+    }
+    return regional.ParseDate(text);
+}
+
 bool IsLeapYear(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
 
 bool IsCalendarDate(const CalendarDate& d) {
@@ -217,7 +228,7 @@ bool FillFromRecord(NameRecord& record, EventEntries& entries, const RegionalFor
     if (regional.iDate == 2 && record.date.size() >= 5 && record.date[4] != ' ') {
         if (!RewriteYearFirst(record.date)) return fail();
     }
-    const auto date = regional.ParseDate(record.date);
+    const auto date = ReadDate(regional, record.date);
     if (!date || !IsCalendarDate(*date)) return fail();
     entries.month = std::to_string(date->month);
     entries.day = std::to_string(date->day);
@@ -300,7 +311,7 @@ std::string FormatNameRecord(const EventEntries& e, const RegionalFormats& regio
     // blanks or slashes, so the record still holds seven fields on one line;
     // picking it later shows the format-error message.
     const std::string joined = regional.JoinDate(e.month, e.day, e.year);
-    const auto date = regional.ParseDate(joined);
+    const auto date = ReadDate(regional, joined);
     const std::string dateText =
         date && IsCalendarDate(*date) ? regional.FormatDate(*date) : OneField(joined, '/');
 
@@ -333,16 +344,30 @@ std::filesystem::path BackupPathFor(const std::filesystem::path& file) {
     return file.parent_path() / backup;
 }
 
-SaveOutcome SaveNameRecord(const EventEntries& entries, const std::filesystem::path& file,
+SaveOutcome SaveNameRecord(const EventEntries& entries, const std::filesystem::path& target,
                            const RegionalFormats& regional, UserPrompt& prompt) {
     if (entries.name.find(',') != std::string::npos) {
         prompt.notify(msg::CommaInName());
         return SaveOutcome::CommaInName;
     }
+    // A record without a name would end the list when it is read, hiding
+    // itself and every chart saved after it.
+    if (entries.name.find_first_not_of(" \t") == std::string::npos) {
+        prompt.notify(msg::NameMissing());
+        return SaveOutcome::Failed;
+    }
+
+    // A link is followed, so that the file it names gets the new version
+    // (and the backup beside it) rather than the link being replaced.
+    std::error_code ec;
+    std::filesystem::path file = target;
+    if (std::filesystem::is_symlink(file, ec)) {
+        const auto resolved = std::filesystem::canonical(file, ec);
+        if (!ec) file = resolved;
+    }
 
     // Read the whole file first: a save that cannot read every record
     // writes nothing, so no record is ever dropped on the way.
-    std::error_code ec;
     const bool exists = std::filesystem::exists(file, ec);
     std::optional<std::string> original;
     if (exists) {

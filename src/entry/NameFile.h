@@ -93,7 +93,10 @@ enum class SaveOutcome { Saved, CommaInName, Failed };
 // SaveNameRecord: copies the file without the records the user agrees to
 // replace (one question per matching name), keeps the previous file as the
 // backup, and appends the entries as the last record. A save either
-// completes or leaves the file and its backup exactly as they were.
+// completes or leaves the file and its backup exactly as they were: Failed
+// after its message when the name is empty, when the file cannot be read
+// to its end (nothing is asked then) or when it cannot be written. A file
+// that does not exist yet is created, with no backup.
 SaveOutcome SaveNameRecord(const EventEntries& entries, const std::filesystem::path& file,
                            const RegionalFormats& regional, UserPrompt& prompt);
 

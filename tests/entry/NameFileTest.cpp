@@ -197,6 +197,7 @@ TEST(FillFromRecord, StopsAtAFieldThatIsNotANumberOrADate) {
         {"Bad,Tuesday,9.05,P,5,073.59,40.45", "old", "old", "old", "old"},
         {"Bad,31 Feb 1990,9.05,P,5,073.59,40.45", "old", "old", "old", "old"},
         {"Bad,13/45/1990,9.05,P,5,073.59,40.45", "old", "old", "old", "old"},
+        {"Bad,04 Jul 123456789012,9.05,P,5,073.59,40.45", "old", "old", "old", "old"},
         {"Bad,04 Jul 1990,9.o5,P,5,073.59,40.45", "7", "old", "old", "old"},
         {"Bad,04 Jul 1990,,P,5,073.59,40.45", "7", "old", "old", "old"},
         {"Bad,04 Jul 1990,9.05,P,five,073.59,40.45", "7", "9", "old", "old"},
@@ -287,6 +288,9 @@ TEST(FormatNameRecord, WritesSevenFieldsWithPeriods) {
     feb31.day = "31";
     EventEntries lineBreak = TestEntries();
     lineBreak.name = "Two\r\nLines";
+    EventEntries quoted = TestEntries();
+    quoted.name = "\"Lost ring";  // would read as a quoted field running to the line end
+    quoted.tz = " \"5";
     struct Case {
         EventEntries e;
         int iDate;
@@ -301,6 +305,7 @@ TEST(FormatNameRecord, WritesSevenFieldsWithPeriods) {
         {month13, 0, "Test,13/4/1990,9.05,P,5,073.59,40.45"},
         {feb31, 1, "Test,31/2/1990,9.05,P,5,073.59,40.45"},
         {lineBreak, 0, "Two  Lines,04 Jul 1990,9.05,P,5,073.59,40.45"},
+        {quoted, 0, "'Lost ring,04 Jul 1990,9.05,P, '5,073.59,40.45"},
     };
     for (const auto& c : cases) {
         RegionalFormats regional;
@@ -451,6 +456,19 @@ TEST(SaveNameRecord, KeepsEveryStoredFieldAsRead) {
     }
 }
 
+TEST(SaveNameRecord, FollowsALinkToTheNameFile) {
+    TempDir dir;
+    const std::string before = "Keep,01 Jan 2000,1.00,A,0,000.00,51.30\r\n";
+    WriteBytes(dir / "REAL.FIL", before);
+    fs::create_symlink(dir / "REAL.FIL", dir / "LINK.FIL");
+    ScriptedPrompt prompt;
+    ASSERT_EQ(SaveNameRecord(TestEntries(), dir / "LINK.FIL", RegionalFormats{}, prompt),
+              SaveOutcome::Saved);
+    EXPECT_TRUE(fs::is_symlink(dir / "LINK.FIL"));
+    EXPECT_EQ(Bytes(dir / "REAL.FIL"), before + kTestLine + "\r\n");
+    EXPECT_EQ(Bytes(dir / "REAL.OLD"), before);
+}
+
 TEST(SaveNameRecord, ANewFileGetsTheRecordAndNoBackup) {
     TempDir dir;
     const fs::path file = dir / "NEW.FIL";
@@ -464,7 +482,7 @@ TEST(SaveNameRecord, ANewFileGetsTheRecordAndNoBackup) {
 TEST(SaveNameRecord, AFailedSaveLeavesFileAndBackupAsTheyWere) {
     const std::string good = "Test,04 Jul 1990,9.05,P,5,073.59,40.45\r\nKeep,01 Jan 2000,1.00,A,0,000.00,51.30\r\n";
     const std::string older = "Older,01 Jan 1999,1.00,A,0,000.00,51.30\r\n";
-    enum class Fault { LastRecordShort, UnclosedLastRecord, FileNotWritable, BackupNotWritable, Comma };
+    enum class Fault { LastRecordShort, UnclosedLastRecord, FileNotWritable, BackupNotWritable, Comma, NoName };
     struct Case {
         Fault fault;
         std::string before;
@@ -477,6 +495,7 @@ TEST(SaveNameRecord, AFailedSaveLeavesFileAndBackupAsTheyWere) {
         {Fault::FileNotWritable, good, false, "name-file-write-failed"},
         {Fault::BackupNotWritable, good, true, "name-file-write-failed"},
         {Fault::Comma, good, true, "name-comma"},
+        {Fault::NoName, good, true, "name-missing"},
     };
     for (const auto& c : cases) {
         TempDir dir;
@@ -491,6 +510,7 @@ TEST(SaveNameRecord, AFailedSaveLeavesFileAndBackupAsTheyWere) {
         if (c.fault == Fault::BackupNotWritable) fs::create_directory(backup.string() + temp);
         EventEntries e = TestEntries();  // the same name as a stored record
         if (c.fault == Fault::Comma) e.name = "Test, again";
+        if (c.fault == Fault::NoName) e.name = "  ";
         ScriptedPrompt prompt;
         // No question is asked before the file is known to be readable.
         if (c.fault == Fault::FileNotWritable || c.fault == Fault::BackupNotWritable)
