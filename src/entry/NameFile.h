@@ -53,7 +53,10 @@ struct NameList {
     bool error = false;               // a malformed record stopped the reading
 };
 
-// LoadNameList from the text of a name file.
+// LoadNameList from the text of a name file: the records up to the first
+// empty name (an empty line reads as one). When the text ends inside a
+// record, error is set and the records before it are kept; the caller shows
+// msg::NameFileError().
 NameList ParseNameList(const std::string& text);
 
 // Reads a name file; `opened` tells whether the file could be opened.
@@ -85,7 +88,10 @@ bool FillFromRecord(NameRecord& record, EventEntries& entries, const RegionalFor
 // The record line SaveNameRecord appends for the entries (without line end).
 std::string FormatNameRecord(const EventEntries& entries, const RegionalFormats& regional);
 
-// The backup of a name file: its last three characters replaced by "OLD".
+// The backup of a name file: the last three characters of its name replaced
+// by "OLD" (NAMES.FIL, NAMES.OLD). A name that already ends in OLD, or has
+// three characters or fewer, gets ".OLD" added instead, so the backup is
+// never the file itself.
 std::filesystem::path BackupPathFor(const std::filesystem::path& file);
 
 enum class SaveOutcome { Saved, CommaInName, Failed };
