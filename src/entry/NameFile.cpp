@@ -431,4 +431,24 @@ SaveOutcome SaveNameRecord(const EventEntries& entries, const std::filesystem::p
     return SaveOutcome::Saved;
 }
 
+// ------------------------------------------------------------ Name Edit window
+
+std::string NameEditText(const std::string& fileText) {
+    std::string text;
+    for (const auto& line : SplitLines(fileText)) text += line + "\r\n";
+    return text;
+}
+
+std::string NameEditFileBytes(const std::string& editedText) {
+    // A text that does not end in a line end keeps its last characters (the
+    // last record stays whole) and gets the line end.
+    std::string bytes;
+    for (const auto& line : SplitLines(editedText)) bytes += line + "\r\n";
+    return bytes;
+}
+
+bool SaveNameEditText(const std::filesystem::path& file, const std::string& editedText) {
+    return WriteFileAtomically(file, NameEditFileBytes(editedText));
+}
+
 }  // namespace quaeryn

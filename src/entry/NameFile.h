@@ -106,4 +106,16 @@ enum class SaveOutcome { Saved, CommaInName, Failed };
 SaveOutcome SaveNameRecord(const EventEntries& entries, const std::filesystem::path& file,
                            const RegionalFormats& regional, UserPrompt& prompt);
 
+// The Name Edit window: the file's text with every line ended by CR LF.
+std::string NameEditText(const std::string& fileText);
+
+// The bytes its "Save" writes for the edited text (LF or CR LF line ends):
+// the text with CR LF line ends, ending in exactly one line end, which is
+// added when the text lacks it; an empty text empties the file.
+std::string NameEditFileBytes(const std::string& editedText);
+
+// Writes them beside the file and renames them into place, so a failed save
+// leaves the file as it was. False when it cannot be written.
+bool SaveNameEditText(const std::filesystem::path& file, const std::string& editedText);
+
 }  // namespace quaeryn

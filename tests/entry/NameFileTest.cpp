@@ -534,3 +534,25 @@ TEST(SaveNameRecord, AFailedSaveLeavesFileAndBackupAsTheyWere) {
 
 }  // namespace
 }  // namespace quaeryn
+
+namespace quaeryn {
+namespace {
+
+TEST(NameEdit, WritesTheEditedTextWholeWithOneLineEnd) {
+    struct Case {
+        std::string edited;
+        std::string written;
+    } cases[] = {
+        {"A,1\r\nB,2\r\n", "A,1\r\nB,2\r\n"},  // ends with a line break: written as it is
+        {"A,1\nB,2\n", "A,1\r\nB,2\r\n"},      // the editor's own line ends
+        {"A,1\r\nB,2", "A,1\r\nB,2\r\n"},      // the last record keeps its last characters
+        {"x", "x\r\n"},
+        {"", ""},
+        {"A,1\r\n\r\n", "A,1\r\n\r\n"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(NameEditFileBytes(c.edited), c.written) << c.edited;
+    EXPECT_EQ(NameEditText("A,1\nB,2"), "A,1\r\nB,2\r\n");
+}
+
+}  // namespace
+}  // namespace quaeryn
