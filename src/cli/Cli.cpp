@@ -200,12 +200,13 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     const bool fieldFlags = !e.name.empty() || !e.month.empty() || !e.day.empty() ||
                             !e.year.empty() || !e.hour.empty() || !e.minute.empty() ||
                             !e.tz.empty() || !e.longDeg.empty() || !e.longMin.empty() ||
-                            !e.latDeg.empty() || !e.latMin.empty() || e.lmt || am || pm || east ||
-                            west || north || south || !date.empty() || !time.empty() ||
+                            !e.latDeg.empty() || !e.latMin.empty() || am || pm || east || west ||
+                            north || south || !date.empty() || !time.empty() ||
                             !longText.empty() || !latText.empty();
+    // --lmt goes with --chart: a record does not hold the LMT box.
     if (!chartName.empty() && (now || fieldFlags)) {
         err << "quaeryn-cli: --chart takes the whole chart from the name file; leave out --now "
-               "and the field flags\n";
+               "and the field flags (--lmt may stay)\n";
         return 1;
     }
     if (!nameFile.empty() && chartName.empty()) {

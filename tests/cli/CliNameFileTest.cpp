@@ -146,6 +146,10 @@ TEST_F(CliNameFile, ChartExcludesTheFieldFlags) {
         ScriptedPrompt prompt;
         EXPECT_EQ(Run(args, prompt), 1);
     }
+    // The LMT box is not part of a record: it may be given, and the header shows it.
+    ScriptedPrompt prompt;
+    EXPECT_EQ(Run({"--chart", "Test", "--name-file", file.string(), "--lmt"}, prompt), 0);
+    EXPECT_NE(out_.str().find(" LMT"), std::string::npos) << out_.str().substr(0, 400);
 }
 
 const std::vector<std::string> kSmithFlags = {
