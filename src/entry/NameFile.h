@@ -4,8 +4,10 @@
 // fields may be quoted).
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/Prompt.h"
@@ -13,6 +15,28 @@
 #include "entry/RegionalFormats.h"
 
 namespace quaeryn {
+
+// Free-field reading, shared by the name files and TZ.DAT: a field ends at
+// a comma or a line end (CR LF, LF or CR); blanks before a field are
+// skipped; a field that begins with a double quotation mark runs to the
+// closing one (or to the line end when there is none), and whatever
+// follows it up to the next comma or line end is ignored. An empty line
+// reads as one empty field. A Ctrl-Z ends the text, as in old DOS files.
+class FreeFieldReader {
+public:
+    explicit FreeFieldReader(std::string_view text);
+
+    // True when nothing but blanks and line ends remains.
+    bool AtEnd() const;
+    // The next field; false when the text is used up (reading past the end).
+    bool Read(std::string& field);
+    // Skips lines that hold nothing but blanks, from the current position.
+    void SkipBlankLines();
+
+private:
+    std::string_view text_;
+    std::size_t pos_ = 0;
+};
 
 struct NameRecord {
     std::string name;
@@ -29,11 +53,30 @@ struct NameList {
     bool error = false;               // a malformed record stopped the reading
 };
 
-// LoadNameList from the text of a name file.
+// LoadNameList from the text of a name file: the records up to the first
+// empty name (an empty line reads as one). When the text ends inside a
+// record, error is set and the records before it are kept; the caller shows
+// msg::NameFileError().
 NameList ParseNameList(const std::string& text);
 
 // Reads a name file; `opened` tells whether the file could be opened.
 NameList ReadNameFile(const std::filesystem::path& file, bool* opened = nullptr);
+
+// The first record with exactly this name (case-sensitive), as a click on
+// the list finds it; null when there is none.
+NameRecord* FindNameRecord(NameList& list, const std::string& name);
+const NameRecord* FindNameRecord(const NameList& list, const std::string& name);
+
+// Every record of a name file, for rewriting it: unlike the list, records
+// after an empty name are kept, and lines that hold only blanks between
+// records are passed over. `complete` is false when the text ends inside a
+// record (the records before it are returned).
+std::vector<NameRecord> ReadAllNameRecords(const std::string& text, bool* complete);
+
+// A record as one line (without line end): its seven fields joined by ","; a
+// field that holds a comma or begins with a blank is quoted so that it reads
+// back the same.
+std::string NameRecordLine(const NameRecord& record);
 
 // FillFromRecord: the entries from a record (the date rewritten year first
 // under date order 2, in the record too). False after the format-error
@@ -45,7 +88,10 @@ bool FillFromRecord(NameRecord& record, EventEntries& entries, const RegionalFor
 // The record line SaveNameRecord appends for the entries (without line end).
 std::string FormatNameRecord(const EventEntries& entries, const RegionalFormats& regional);
 
-// The backup of a name file: its last three characters replaced by "OLD".
+// The backup of a name file: the last three characters of its name replaced
+// by "OLD" (NAMES.FIL, NAMES.OLD). A name that already ends in OLD, or has
+// three characters or fewer, gets ".OLD" added instead, so the backup is
+// never the file itself.
 std::filesystem::path BackupPathFor(const std::filesystem::path& file);
 
 enum class SaveOutcome { Saved, CommaInName, Failed };
@@ -53,8 +99,23 @@ enum class SaveOutcome { Saved, CommaInName, Failed };
 // SaveNameRecord: copies the file without the records the user agrees to
 // replace (one question per matching name), keeps the previous file as the
 // backup, and appends the entries as the last record. A save either
-// completes or leaves the file and its backup exactly as they were.
+// completes or leaves the file and its backup exactly as they were: Failed
+// after its message when the name is empty, when the file cannot be read
+// to its end (nothing is asked then) or when it cannot be written. A file
+// that does not exist yet is created, with no backup.
 SaveOutcome SaveNameRecord(const EventEntries& entries, const std::filesystem::path& file,
                            const RegionalFormats& regional, UserPrompt& prompt);
+
+// The Name Edit window: the file's text with every line ended by CR LF.
+std::string NameEditText(const std::string& fileText);
+
+// The bytes its "Save" writes for the edited text (LF or CR LF line ends):
+// the text with CR LF line ends, ending in exactly one line end, which is
+// added when the text lacks it; an empty text empties the file.
+std::string NameEditFileBytes(const std::string& editedText);
+
+// Writes them beside the file and renames them into place, so a failed save
+// leaves the file as it was. False when it cannot be written.
+bool SaveNameEditText(const std::filesystem::path& file, const std::string& editedText);
 
 }  // namespace quaeryn
