@@ -66,6 +66,7 @@ int PrintWindow::PrinterPointSize() const { return session_.buffer.WideLinesFlag
 
 bool PrintWindow::WriteBackScratch() {
     QString text = txtContent_->toPlainText();
+    if (!text.isEmpty() && !text.endsWith('\n')) text += '\n';
     text.replace("\n", "\r\n");
     return WriteFileAtomically(session_.dir.Resolve("PRNTFILE.XXX"), text.toStdString());
 }
