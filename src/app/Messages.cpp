@@ -109,4 +109,68 @@ PromptMessage NoSunset() {
                 PromptIcon::Information);
 }
 
+PromptMessage CommaInName() {
+    return Make("name-comma", "Warning!",
+                "You cannot have a comma in the name. Please remove the comma and try again.",
+                PromptIcon::Critical);
+}
+
+PromptMessage NameAlreadyExists(const std::string& name, const std::string& date,
+                                const std::string& time, const std::string& meridiem,
+                                const std::string& zone, const std::string& longitude,
+                                const std::string& latitude) {
+    const std::string nl = "\r\n";
+    PromptMessage m;
+    m.id = "name-exists";
+    m.title = name + " already exists";
+    m.text = "There is already a name on file matching your current name with the following "
+             "associated data: " +
+             nl + nl + "Date =  " + date + nl + "Time =  " + time + " " + meridiem + nl +
+             "Time zone =  " + zone + nl + "Longitude =  " + longitude + nl + "Latitude =  " +
+             latitude + nl + nl + "Do you want to replace it?" + nl + nl +
+             "Answering 'NO' will append the current name and data to file, not replace the "
+             "existing entry.";
+    m.icon = PromptIcon::Question;
+    m.buttons = PromptButtons::YesNo;
+    return m;
+}
+
+PromptMessage NameFileError() {
+    return Make("name-file-error", "Error!",
+                "You have an error in the current names file. You need to check and see if you have "
+                "entered the data correctly and in the proper amount. Please correct the data by "
+                "clicking on the Edit this List command button in the Names window and edit the "
+                "incorrect data.",
+                PromptIcon::Critical);
+}
+
+PromptMessage NameFormatError() {
+    return Make("name-format-error", "Error!",
+                "Format error or typographical error in selected data. Please correct this data "
+                "entry by clicking on the Edit this List command button in the Names window and "
+                "editing the data associated with your chosen name.",
+                PromptIcon::Critical);
+}
+
+PromptMessage TimeZoneFileCorrupt() {
+    return Make("tz-corrupt", "Error!", "The file TZ.DAT is corrupt.", PromptIcon::Critical);
+}
+
+PromptMessage NameFileUnreadable(const std::string& path) {
+    return Make("name-file-unreadable", "Error!",
+                "The name file " + path +
+                    " cannot be read to its end: its last record is incomplete or the file cannot "
+                    "be opened. Nothing was saved. Please correct the file with Edit this List and "
+                    "save again.",
+                PromptIcon::Critical);
+}
+
+PromptMessage NameFileWriteFailed(const std::string& path) {
+    return Make("name-file-write-failed", "Error!",
+                "The name file " + path +
+                    " could not be written. Nothing was saved; the file and its backup are as they "
+                    "were.",
+                PromptIcon::Critical);
+}
+
 }  // namespace quaeryn::msg

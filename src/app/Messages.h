@@ -26,4 +26,22 @@ PromptMessage HourNotNumber();
 PromptMessage NoSunrise();
 PromptMessage NoSunset();
 
+// Name files and the time-zone table.
+PromptMessage CommaInName();
+// The Yes/No question for a stored record of the same name, showing its
+// fields as stored.
+PromptMessage NameAlreadyExists(const std::string& name, const std::string& date,
+                                const std::string& time, const std::string& meridiem,
+                                const std::string& zone, const std::string& longitude,
+                                const std::string& latitude);
+PromptMessage NameFileError();
+PromptMessage NameFormatError();
+PromptMessage TimeZoneFileCorrupt();
+// A save refused because the chosen name file cannot be read to its end;
+// nothing is written.
+PromptMessage NameFileUnreadable(const std::string& path);
+// A save that could not write the name file or its backup; both are left
+// as they were.
+PromptMessage NameFileWriteFailed(const std::string& path);
+
 }  // namespace quaeryn::msg

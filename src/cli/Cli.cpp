@@ -4,6 +4,7 @@
 #include <nlohmann/json.hpp>
 
 #include <filesystem>
+#include <optional>
 #include <ostream>
 #include <regex>
 
@@ -13,8 +14,12 @@
 #include "app/Commands.h"
 #include "app/Numbers.h"
 #include "app/Options.h"
+#include "app/Messages.h"
 #include "app/ReportBuffer.h"
+#include "app/Settings.h"
+#include "app/TextFile.h"
 #include "entry/InputRules.h"
+#include "entry/NameFile.h"
 
 namespace quaeryn {
 
@@ -77,6 +82,22 @@ nlohmann::json ChartJson(const ChartState& c) {
     return j;
 }
 
+// The answer to "already exists" comes from --replace; every other message
+// goes to the caller's prompt as it is.
+class ReplaceAnswerPrompt final : public UserPrompt {
+public:
+    ReplaceAnswerPrompt(UserPrompt& inner, bool replace) : inner_(inner), replace_(replace) {}
+    PromptAnswer ask(const PromptMessage& message) override {
+        const PromptAnswer answer = inner_.ask(message);
+        if (message.id == "name-exists") return replace_ ? PromptAnswer::Yes : PromptAnswer::No;
+        return answer;
+    }
+
+private:
+    UserPrompt& inner_;
+    bool replace_;
+};
+
 std::filesystem::path ProgramPath() {
     std::error_code ec;
     auto p = std::filesystem::read_symlink("/proc/self/exe", ec);
@@ -90,9 +111,9 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     CLI::App app{"Quaeryn: casts a horary chart and prints its reports.", "quaeryn-cli"};
     app.set_help_flag("-h,--help", "Print this help and exit");
 
-    std::string appDir, house, chartName, nameFile;
+    std::string appDir, house, chartName, nameFile, saveFile;
     std::vector<std::string> optionOverrides, reports;
-    bool json = false, now = false;
+    bool json = false, now = false, replace = false;
     EventEntries e;
     std::string date, time, longText, latText;
     bool am = false, pm = false, east = false, west = false, north = false, south = false;
@@ -107,7 +128,12 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
                    "almutens, other-degrees, ascii (default basics)");
     app.add_flag("--now", now, "Cast the present moment at the default place of options 18-24");
     app.add_option("--chart", chartName, "Cast a stored chart of the name file");
-    app.add_option("--name-file", nameFile, "The name file for --chart");
+    app.add_option("--name-file", nameFile,
+                   "The name file for --chart (default: the settings' DataFile, else Horary.fil)");
+    app.add_option("--save-chart", saveFile,
+                   "Append the entries to this name file as a record instead of casting");
+    app.add_flag("--replace", replace,
+                 "With --save-chart: replace stored records of the same name (default: keep them)");
 
     app.add_option("--name", e.name, "Chart name");
     app.add_option("--month", e.month, "Month as typed");
@@ -171,11 +197,53 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     SystemClock systemClock;
     const Clock& clock = env.clock ? *env.clock : static_cast<const Clock&>(systemClock);
 
-    if (!chartName.empty()) {
-        err << "quaeryn-cli: --chart needs the name files, which this build does not read yet\n";
+    const bool fieldFlags = !e.name.empty() || !e.month.empty() || !e.day.empty() ||
+                            !e.year.empty() || !e.hour.empty() || !e.minute.empty() ||
+                            !e.tz.empty() || !e.longDeg.empty() || !e.longMin.empty() ||
+                            !e.latDeg.empty() || !e.latMin.empty() || e.lmt || am || pm || east ||
+                            west || north || south || !date.empty() || !time.empty() ||
+                            !longText.empty() || !latText.empty();
+    if (!chartName.empty() && (now || fieldFlags)) {
+        err << "quaeryn-cli: --chart takes the whole chart from the name file; leave out --now "
+               "and the field flags\n";
         return 1;
     }
-    if (now) {
+    if (!nameFile.empty() && chartName.empty()) {
+        err << "quaeryn-cli: --name-file goes with --chart\n";
+        return 1;
+    }
+
+    if (!chartName.empty()) {
+        // The name file in use: the settings' DataFile, else Horary.fil in
+        // the data folder; --name-file names another.
+        std::filesystem::path file = nameFile;
+        std::optional<std::string> text;
+        if (file.empty()) {
+            const Settings settings = ReadSettings(dir.Resolve("Quaeryn.ini"), dir.root());
+            if (!settings.DataFile.empty()) {
+                file = settings.DataFile;
+                text = ReadWholeFile(file);
+            }
+            if (!text) {
+                file = dir.Resolve("Horary.fil");
+                text = ReadWholeFile(file);
+            }
+        } else {
+            text = ReadWholeFile(file);
+        }
+        if (!text) {
+            err << "quaeryn-cli: cannot read the name file " << file.string() << "\n";
+            return 1;
+        }
+        NameList list = ParseNameList(*text);
+        if (list.error) prompt.notify(msg::NameFileError());
+        NameRecord* record = FindNameRecord(list, chartName);
+        if (!record) {
+            err << "quaeryn-cli: no chart named '" << chartName << "' in " << file.string() << "\n";
+            return 1;
+        }
+        if (!FillFromRecord(*record, e, regional, prompt)) return 1;
+    } else if (now) {
         FillPresentMoment(e, clock.now(), options, prompt);
     } else {
         e.pm = pm;
@@ -226,6 +294,15 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             return 1;
         if (!latText.empty() && !place(latText, 'N', 'S', e.latDeg, e.latMin, e.south, "--lat"))
             return 1;
+    }
+
+    if (!saveFile.empty()) {
+        // The record is checked as a cast would check it, so that a stored
+        // chart can be cast again; nothing is written after a message.
+        const bool refused = CheckEntriesComplete(e, prompt) | CheckEntryRanges(e, prompt);
+        if (refused) return 2;
+        ReplaceAnswerPrompt savePrompt(prompt, replace);
+        return SaveNameRecord(e, saveFile, regional, savePrompt) == SaveOutcome::Saved ? 0 : 1;
     }
 
     const auto chart = CastChart(e, houseCode, options, regional, prompt);

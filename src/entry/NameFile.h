@@ -4,8 +4,10 @@
 // fields may be quoted).
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/Prompt.h"
@@ -13,6 +15,28 @@
 #include "entry/RegionalFormats.h"
 
 namespace quaeryn {
+
+// Free-field reading, shared by the name files and TZ.DAT: a field ends at
+// a comma or a line end (CR LF, LF or CR); blanks before a field are
+// skipped; a field that begins with a double quotation mark runs to the
+// closing one (or to the line end when there is none), and whatever
+// follows it up to the next comma or line end is ignored. An empty line
+// reads as one empty field. A Ctrl-Z ends the text, as in old DOS files.
+class FreeFieldReader {
+public:
+    explicit FreeFieldReader(std::string_view text);
+
+    // True when nothing but blanks and line ends remains.
+    bool AtEnd() const;
+    // The next field; false when the text is used up (reading past the end).
+    bool Read(std::string& field);
+    // Skips lines that hold nothing but blanks, from the current position.
+    void SkipBlankLines();
+
+private:
+    std::string_view text_;
+    std::size_t pos_ = 0;
+};
 
 struct NameRecord {
     std::string name;
@@ -34,6 +58,22 @@ NameList ParseNameList(const std::string& text);
 
 // Reads a name file; `opened` tells whether the file could be opened.
 NameList ReadNameFile(const std::filesystem::path& file, bool* opened = nullptr);
+
+// The first record with exactly this name (case-sensitive), as a click on
+// the list finds it; null when there is none.
+NameRecord* FindNameRecord(NameList& list, const std::string& name);
+const NameRecord* FindNameRecord(const NameList& list, const std::string& name);
+
+// Every record of a name file, for rewriting it: unlike the list, records
+// after an empty name are kept, and lines that hold only blanks between
+// records are passed over. `complete` is false when the text ends inside a
+// record (the records before it are returned).
+std::vector<NameRecord> ReadAllNameRecords(const std::string& text, bool* complete);
+
+// A record as one line (without line end): its seven fields joined by ","; a
+// field that holds a comma or begins with a blank is quoted so that it reads
+// back the same.
+std::string NameRecordLine(const NameRecord& record);
 
 // FillFromRecord: the entries from a record (the date rewritten year first
 // under date order 2, in the record too). False after the format-error

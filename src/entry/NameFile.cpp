@@ -1,0 +1,409 @@
+#include "entry/NameFile.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <optional>
+#include <system_error>
+
+#include "app/Messages.h"
+#include "app/Numbers.h"
+#include "app/TextFile.h"
+#include "entry/InputRules.h"
+
+namespace quaeryn {
+
+// ------------------------------------------------------------ free fields
+
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
+
+}  // namespace
+
+FreeFieldReader::FreeFieldReader(std::string_view text) : text_(text) {
+    const auto eof = text_.find('\x1a');
+    if (eof != std::string_view::npos) text_ = text_.substr(0, eof);
+}
+
+bool FreeFieldReader::AtEnd() const {
+    for (std::size_t i = pos_; i < text_.size(); ++i)
+        if (!IsBlank(text_[i]) && !IsLineEnd(text_[i])) return false;
+    return true;
+}
+
+void FreeFieldReader::SkipBlankLines() {
+    for (;;) {
+        std::size_t i = pos_;
+        while (i < text_.size() && IsBlank(text_[i])) ++i;
+        if (i >= text_.size() || !IsLineEnd(text_[i])) return;
+        // A line of blanks: step over its line end.
+        if (text_[i] == '\r' && i + 1 < text_.size() && text_[i + 1] == '\n') ++i;
+        pos_ = i + 1;
+    }
+}
+
+bool FreeFieldReader::Read(std::string& field) {
+    field.clear();
+    if (pos_ >= text_.size()) return false;
+    while (pos_ < text_.size() && IsBlank(text_[pos_])) ++pos_;
+
+    std::size_t end = pos_;
+    if (pos_ < text_.size() && text_[pos_] == '"') {
+        std::size_t close = pos_ + 1;
+        while (close < text_.size() && text_[close] != '"' && !IsLineEnd(text_[close])) ++close;
+        field.assign(text_.substr(pos_ + 1, close - pos_ - 1));
+        end = close < text_.size() && text_[close] == '"' ? close + 1 : close;
+        // Anything after the closing mark, up to the delimiter, is dropped.
+        while (end < text_.size() && text_[end] != ',' && !IsLineEnd(text_[end])) ++end;
+    } else {
+        while (end < text_.size() && text_[end] != ',' && !IsLineEnd(text_[end])) ++end;
+        field.assign(text_.substr(pos_, end - pos_));
+    }
+
+    // Step over the delimiter: a comma, or one line end.
+    if (end < text_.size()) {
+        if (text_[end] == '\r' && end + 1 < text_.size() && text_[end + 1] == '\n') ++end;
+        ++end;
+    }
+    pos_ = end;
+    return true;
+}
+
+// ------------------------------------------------------------ reading
+
+NameList ParseNameList(const std::string& text) {
+    NameList list;
+    FreeFieldReader in(text);
+    while (!in.AtEnd()) {
+        NameRecord r;
+        in.Read(r.name);
+        if (r.name.empty()) break;  // an empty name ends the list
+        if (!in.Read(r.date) || !in.Read(r.time) || !in.Read(r.meridiem) || !in.Read(r.zone) ||
+            !in.Read(r.longitude) || !in.Read(r.latitude)) {
+            list.error = true;
+            break;
+        }
+        list.records.push_back(std::move(r));
+    }
+    return list;
+}
+
+NameList ReadNameFile(const std::filesystem::path& file, bool* opened) {
+    const auto text = ReadWholeFile(file);
+    if (opened) *opened = text.has_value();
+    if (!text) return {};
+    return ParseNameList(*text);
+}
+
+NameRecord* FindNameRecord(NameList& list, const std::string& name) {
+    for (auto& r : list.records)
+        if (r.name == name) return &r;
+    return nullptr;
+}
+
+const NameRecord* FindNameRecord(const NameList& list, const std::string& name) {
+    for (const auto& r : list.records)
+        if (r.name == name) return &r;
+    return nullptr;
+}
+
+std::vector<NameRecord> ReadAllNameRecords(const std::string& text, bool* complete) {
+    std::vector<NameRecord> records;
+    bool ok = true;
+    FreeFieldReader in(text);
+    for (;;) {
+        in.SkipBlankLines();
+        if (in.AtEnd()) break;
+        NameRecord r;
+        if (!in.Read(r.name) || !in.Read(r.date) || !in.Read(r.time) || !in.Read(r.meridiem) ||
+            !in.Read(r.zone) || !in.Read(r.longitude) || !in.Read(r.latitude)) {
+            ok = false;
+            break;
+        }
+        records.push_back(std::move(r));
+    }
+    if (complete) *complete = ok;
+    return records;
+}
+
+// ------------------------------------------------------------ filling the entries
+
+namespace {
+
+// A field that is wholly a number: blanks, a sign, digits with at most one
+// decimal point, an exponent, blanks.
+bool IsNumberField(std::string_view t) {
+    std::size_t i = 0;
+    while (i < t.size() && IsBlank(t[i])) ++i;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
+    std::size_t digits = 0;
+    while (i < t.size() && std::isdigit(static_cast<unsigned char>(t[i]))) ++i, ++digits;
+    if (i < t.size() && t[i] == '.') {
+        ++i;
+        while (i < t.size() && std::isdigit(static_cast<unsigned char>(t[i]))) ++i, ++digits;
+    }
+    if (digits == 0) return false;
+    if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
+        ++i;
+        if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
+        std::size_t expDigits = 0;
+        while (i < t.size() && std::isdigit(static_cast<unsigned char>(t[i]))) ++i, ++expDigits;
+        if (expDigits == 0) return false;
+    }
+    while (i < t.size() && IsBlank(t[i])) ++i;
+    return i == t.size();
+}
+
+// The value of a number field; nothing when the field is not a finite number.
+std::optional<double> FieldValue(const std::string& text) {
+    if (!IsNumberField(text)) return std::nullopt;
+    const double v = NumericValue(text);
+    if (!std::isfinite(v)) return std::nullopt;
+    return v;
+}
+
+// A number as a text box shows it: the plain form without its leading blank.
+std::string PlainNumber(double v) {
+    std::string t = NumberText(v);
+    if (!t.empty() && t.front() == ' ') t.erase(t.begin());
+    return t;
+}
+
+bool IsLeapYear(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
+
+bool IsCalendarDate(const CalendarDate& d) {
+    static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (d.year < 1 || d.year > 9999 || d.month < 1 || d.month > 12 || d.day < 1) return false;
+    const int days = kDays[d.month - 1] + (d.month == 2 && IsLeapYear(d.year) ? 1 : 0);
+    return d.day <= days;
+}
+
+// "05 Jan 1990" as "1990 Jan 05", for the year-first date order. False when
+// the date has no blank to split at.
+bool RewriteYearFirst(std::string& date) {
+    const auto blank = date.find(' ');
+    if (blank == std::string::npos) return false;
+    std::string year = RightChars(date, 4);
+    year.erase(0, std::min(year.find_first_not_of(' '), year.size()));
+    const std::string month = date.substr(blank + 1, 3);
+    std::string day = date.substr(0, blank);
+    if (IsNumberField(day)) day = FormatNumber(NumericValue(day), "00");
+    date = year + " " + month + " " + day;
+    return true;
+}
+
+// Degrees and minutes of a D.MM value, as the text boxes show them.
+void SplitDegrees(double v, std::string& degrees, std::string& minutes) {
+    const double whole = std::trunc(v);
+    degrees = PlainNumber(std::fabs(whole));
+    minutes = FormatNumber(std::fabs((v - whole) * 100.0), "#0");
+}
+
+}  // namespace
+
+bool FillFromRecord(NameRecord& record, EventEntries& entries, const RegionalFormats& regional,
+                    UserPrompt& prompt) {
+    auto fail = [&prompt] {
+        prompt.notify(msg::NameFormatError());
+        return false;
+    };
+
+    entries.name = record.name;
+
+    // The date, rearranged year first when the regional order asks for it;
+    // the record keeps the rearranged text, so a second pick leaves it alone.
+    if (regional.iDate == 2 && record.date.size() >= 5 && record.date[4] != ' ') {
+        if (!RewriteYearFirst(record.date)) return fail();
+    }
+    const auto date = regional.ParseDate(record.date);
+    if (!date || !IsCalendarDate(*date)) return fail();
+    entries.month = std::to_string(date->month);
+    entries.day = std::to_string(date->day);
+    entries.year = std::to_string(date->year);
+
+    // The time: whole hours, and the two decimals as minutes.
+    const auto t = FieldValue(record.time);
+    if (!t) return fail();
+    const double hour = std::trunc(*t);
+    entries.hour = PlainNumber(hour);
+    NormalizeHour(entries, prompt);
+    entries.minute = FormatNumber((*t - hour) * 100.0, "#0");
+
+    std::string meridiem = record.meridiem;
+    for (char& c : meridiem) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    entries.pm = meridiem != "A";
+
+    const auto zone = FieldValue(record.zone);
+    if (!zone) return fail();
+    entries.tz = NumberText(*zone);
+
+    // Longitude: West for 0 and more; choosing the other side turns the
+    // zone's sign with it.
+    const auto lon = FieldValue(record.longitude);
+    if (!lon) return fail();
+    std::string minutes;
+    SplitDegrees(*lon, entries.longDeg, minutes);
+    SelectEast(entries, *lon < 0);
+    entries.longMin = minutes;
+
+    const auto lat = FieldValue(record.latitude);
+    if (!lat) return fail();
+    SplitDegrees(*lat, entries.latDeg, entries.latMin);
+    entries.south = *lat < 0;
+    return true;
+}
+
+// ------------------------------------------------------------ writing
+
+namespace {
+
+// A typed text as one field of a one-line record: line ends and other
+// control characters become blanks, commas become `comma`, and a text that
+// would read as a quoted field has its double quotation marks made single.
+std::string OneField(std::string text, char comma) {
+    for (char& c : text) {
+        if (static_cast<unsigned char>(c) < 0x20) c = ' ';
+        if (c == ',') c = comma;
+    }
+    const auto first = text.find_first_not_of(" \t");
+    if (first != std::string::npos && text[first] == '"') std::replace(text.begin(), text.end(), '"', '\'');
+    return text;
+}
+
+// A formatted number with a period as its decimal mark.
+std::string WithPeriod(std::string text) {
+    const auto comma = text.find(',');
+    if (comma != std::string::npos) text[comma] = '.';
+    return text;
+}
+
+std::string StoredField(const std::string& field) {
+    const bool needsQuotes = field.find(',') != std::string::npos ||
+                             (!field.empty() && IsBlank(field.front()));
+    if (needsQuotes && field.find('"') == std::string::npos) return "\"" + field + "\"";
+    return field;
+}
+
+std::string Upper(std::string s) {
+    for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return s;
+}
+
+}  // namespace
+
+std::string FormatNameRecord(const EventEntries& e, const RegionalFormats& regional) {
+    // The date: the three texts joined in the regional order, read as a
+    // date and written "dd mmm yyyy". A text that is no date (13/4/1990,
+    // 31 February) is kept as joined, with its commas and line breaks made
+    // blanks or slashes, so the record still holds seven fields on one line;
+    // picking it later shows the format-error message.
+    const std::string joined = regional.JoinDate(e.month, e.day, e.year);
+    const auto date = regional.ParseDate(joined);
+    const std::string dateText =
+        date && IsCalendarDate(*date) ? regional.FormatDate(*date) : OneField(joined, '/');
+
+    const double time = NumericValue(e.hour) + NumericValue(e.minute) / 100.0;
+    double lon = NumericValue(e.longDeg) + NumericValue(e.longMin) / 100.0;
+    if (e.east) lon = -NumericValue(e.longDeg) - NumericValue(e.longMin) / 100.0;
+    double lat = NumericValue(e.latDeg) + NumericValue(e.latMin) / 100.0;
+    if (e.south) lat = -NumericValue(e.latDeg) - NumericValue(e.latMin) / 100.0;
+
+    return OneField(e.name, ' ') + "," + dateText + "," + WithPeriod(FormatNumber(time, "##.#0")) +
+           "," + (e.pm ? "P" : "A") + "," + OneField(e.tz, '.') + "," +
+           WithPeriod(FormatNumber(lon, "#00#.#0")) + "," + WithPeriod(FormatNumber(lat, "#0#.#0"));
+}
+
+std::string NameRecordLine(const NameRecord& r) {
+    return StoredField(r.name) + "," + StoredField(r.date) + "," + StoredField(r.time) + "," +
+           StoredField(r.meridiem) + "," + StoredField(r.zone) + "," + StoredField(r.longitude) +
+           "," + StoredField(r.latitude);
+}
+
+std::filesystem::path BackupPathFor(const std::filesystem::path& file) {
+    const std::string name = file.filename().string();
+    std::string backup;
+    // A name that already ends in OLD (or is too short to lose three
+    // characters) gets ".OLD" added, so the backup is never the file itself.
+    if (name.size() > 3 && Upper(RightChars(name, 3)) != "OLD")
+        backup = name.substr(0, name.size() - 3) + "OLD";
+    else
+        backup = name + ".OLD";
+    return file.parent_path() / backup;
+}
+
+SaveOutcome SaveNameRecord(const EventEntries& entries, const std::filesystem::path& file,
+                           const RegionalFormats& regional, UserPrompt& prompt) {
+    if (entries.name.find(',') != std::string::npos) {
+        prompt.notify(msg::CommaInName());
+        return SaveOutcome::CommaInName;
+    }
+
+    // Read the whole file first: a save that cannot read every record
+    // writes nothing, so no record is ever dropped on the way.
+    std::error_code ec;
+    const bool exists = std::filesystem::exists(file, ec);
+    std::optional<std::string> original;
+    if (exists) {
+        original = ReadWholeFile(file);
+        if (!original) {
+            prompt.notify(msg::NameFileUnreadable(file.string()));
+            return SaveOutcome::Failed;
+        }
+    }
+    bool complete = true;
+    const std::vector<NameRecord> records =
+        original ? ReadAllNameRecords(*original, &complete) : std::vector<NameRecord>{};
+    if (!complete) {
+        prompt.notify(msg::NameFileUnreadable(file.string()));
+        return SaveOutcome::Failed;
+    }
+
+    // One question for each stored record of the same name.
+    const std::string wanted = Upper(entries.name);
+    std::string text;
+    for (const auto& r : records) {
+        if (Upper(r.name) == wanted) {
+            const PromptAnswer answer = prompt.ask(msg::NameAlreadyExists(
+                r.name, r.date, r.time, r.meridiem, r.zone, r.longitude, r.latitude));
+            if (answer == PromptAnswer::Yes) continue;
+        }
+        text += NameRecordLine(r) + "\r\n";
+    }
+    text += FormatNameRecord(entries, regional) + "\r\n";
+
+    // The backup first (the previous contents), then the file; each is
+    // written beside its target and renamed into place. When the file
+    // cannot be written the backup gets its previous contents back.
+    const std::filesystem::path backup = BackupPathFor(file);
+    if (original) {
+        const bool hadBackup = std::filesystem::exists(backup, ec);
+        std::optional<std::string> previousBackup;
+        if (hadBackup) {
+            previousBackup = ReadWholeFile(backup);
+            if (!previousBackup) {
+                prompt.notify(msg::NameFileWriteFailed(file.string()));
+                return SaveOutcome::Failed;
+            }
+        }
+        if (!WriteFileAtomically(backup, *original)) {
+            prompt.notify(msg::NameFileWriteFailed(file.string()));
+            return SaveOutcome::Failed;
+        }
+        if (!WriteFileAtomically(file, text)) {
+            if (previousBackup)
+                WriteFileAtomically(backup, *previousBackup);
+            else
+                std::filesystem::remove(backup, ec);
+            prompt.notify(msg::NameFileWriteFailed(file.string()));
+            return SaveOutcome::Failed;
+        }
+    } else if (!WriteFileAtomically(file, text)) {
+        prompt.notify(msg::NameFileWriteFailed(file.string()));
+        return SaveOutcome::Failed;
+    }
+    return SaveOutcome::Saved;
+}
+
+}  // namespace quaeryn

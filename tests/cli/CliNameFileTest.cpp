@@ -1,0 +1,228 @@
+// quaeryn-cli with name files: --chart casts a stored chart, --save-chart
+// appends the entries of the flags to a name file.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/TextFile.h"
+#include "cli/Cli.h"
+#include "support/FixedClock.h"
+#include "support/ScriptedPrompt.h"
+
+namespace quaeryn {
+namespace {
+
+namespace fs = std::filesystem;
+using test::ScriptedPrompt;
+
+class CliNameFile : public ::testing::Test {
+protected:
+    void SetUp() override {
+        root_ = fs::temp_directory_path() /
+                ("quaeryn-cli-names-" + std::to_string(::getpid()) + "-" +
+                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(root_);
+        fs::create_directories(root_ / "app");
+        regional_.iDate = 0;
+        env_.regional = &regional_;
+        env_.clock = &clock_;
+    }
+    void TearDown() override {
+        std::error_code ec;
+        fs::remove_all(root_, ec);
+    }
+
+    int Run(std::vector<std::string> args, ScriptedPrompt& prompt) {
+        args.insert(args.begin(), {"--app-dir", (root_ / "app").string()});
+        out_.str("");
+        err_.str("");
+        return runCli(args, out_, err_, prompt, env_);
+    }
+    void Write(const fs::path& file, const std::string& bytes) {
+        std::ofstream(file, std::ios::binary) << bytes;
+    }
+    std::string Json(std::vector<std::string> args) {
+        args.push_back("--json");
+        ScriptedPrompt prompt;
+        EXPECT_EQ(Run(args, prompt), 0) << err_.str();
+        return out_.str();
+    }
+
+    fs::path root_;
+    RegionalFormats regional_;
+    test::FixedClock clock_{LocalDateTime{2001, 3, 5, 12, 0, 0}};
+    CliEnvironment env_;
+    std::ostringstream out_, err_;
+};
+
+const char* const kCharts =
+    "Test,04 Jul 1990,9.05,P,5,073.59,40.45\r\n"
+    "Paris,14 Jul 1989,10.30,A,-1,-002.20,48.52\r\n"
+    "Test,05 Jan 1990,1.00,A,5,073.59,40.45\r\n";
+
+// The chart of a stored record is the chart of the same entries as flags.
+TEST_F(CliNameFile, ChartCastsTheFirstRecordOfThatName) {
+    const fs::path file = root_ / "charts.fil";
+    Write(file, kCharts);
+    struct Case {
+        const char* name;
+        std::vector<std::string> flags;
+    } cases[] = {
+        {"Test", {"--name", "Test", "--date", "1990-07-04", "--time", "9:05", "--pm", "--tz", "5",
+                  "--long", "73W59", "--lat", "40N45"}},
+        {"Paris", {"--name", "Paris", "--date", "1989-07-14", "--time", "10:30", "--am", "--tz",
+                   "-1", "--long", "2E20", "--lat", "48N52"}},
+    };
+    for (const auto& c : cases) {
+        const std::string stored = Json({"--chart", c.name, "--name-file", file.string()});
+        EXPECT_NE(stored.find("\"ChartName\": \"" + std::string(c.name) + "\""), std::string::npos);
+        EXPECT_EQ(stored, Json(c.flags)) << c.name;
+    }
+}
+
+TEST_F(CliNameFile, ChartRefusesAnUnknownName) {
+    const fs::path file = root_ / "charts.fil";
+    Write(file, kCharts);
+    for (const char* name : {"Nobody", "test", "TEST"}) {  // names match case-sensitively
+        ScriptedPrompt prompt;
+        EXPECT_EQ(Run({"--chart", name, "--name-file", file.string()}, prompt), 1) << name;
+        EXPECT_NE(err_.str().find(name), std::string::npos) << err_.str();
+        EXPECT_EQ(out_.str(), "");
+    }
+    ScriptedPrompt prompt;
+    EXPECT_EQ(Run({"--chart", "Test", "--name-file", (root_ / "none.fil").string()}, prompt), 1);
+    EXPECT_NE(err_.str().find("none.fil"), std::string::npos) << err_.str();
+}
+
+TEST_F(CliNameFile, ChartStopsAtAFormatError) {
+    const fs::path file = root_ / "charts.fil";
+    Write(file, "Bad,04 Jul 1990,9.o5,P,5,073.59,40.45\r\n");
+    ScriptedPrompt prompt;
+    prompt.expect("name-format-error");
+    EXPECT_EQ(Run({"--chart", "Bad", "--name-file", file.string()}, prompt), 1);
+    EXPECT_EQ(out_.str(), "");
+}
+
+// Without --name-file: the settings' DataFile, else the data folder's Horary.fil.
+TEST_F(CliNameFile, ChartReadsTheNameFileInUse) {
+    const fs::path other = root_ / "other.fil";
+    Write(other, "Elsewhere,04 Jul 1990,9.05,P,5,073.59,40.45\r\n");
+    Write(root_ / "app" / "HORARY.FIL", "Local,04 Jul 1990,9.05,P,5,073.59,40.45\r\n");
+    struct Case {
+        std::string settings;  // "" for no settings file
+        const char* found;
+        const char* missing;
+    } cases[] = {
+        {"", "Local", "Elsewhere"},
+        {"[Quaeryn]\r\nDataFile=" + other.string() + "\r\n", "Elsewhere", "Local"},
+        {"[Quaeryn]\r\nDataFile=" + (root_ / "gone.fil").string() + "\r\n", "Local", "Elsewhere"},
+    };
+    for (const auto& c : cases) {
+        fs::remove(root_ / "app" / "Quaeryn.ini");
+        if (!c.settings.empty()) Write(root_ / "app" / "Quaeryn.ini", c.settings);
+        ScriptedPrompt prompt;
+        EXPECT_EQ(Run({"--chart", c.found, "--json"}, prompt), 0) << c.settings << err_.str();
+        EXPECT_EQ(Run({"--chart", c.missing, "--json"}, prompt), 1) << c.settings;
+    }
+    // The shipped file fills a new data folder: its charts are there.
+    fs::remove(root_ / "app" / "HORARY.FIL");
+    fs::remove(root_ / "app" / "Quaeryn.ini");
+    ScriptedPrompt prompt;
+    EXPECT_EQ(Run({"--chart", "Apollo 11 Moon landing (Houston)", "--json"}, prompt), 0) << err_.str();
+}
+
+TEST_F(CliNameFile, ChartExcludesTheFieldFlags) {
+    const fs::path file = root_ / "charts.fil";
+    Write(file, kCharts);
+    for (std::vector<std::string> extra : {std::vector<std::string>{"--now"},
+                                           std::vector<std::string>{"--tz", "3"}}) {
+        std::vector<std::string> args = {"--chart", "Test", "--name-file", file.string()};
+        args.insert(args.end(), extra.begin(), extra.end());
+        ScriptedPrompt prompt;
+        EXPECT_EQ(Run(args, prompt), 1);
+    }
+}
+
+const std::vector<std::string> kSmithFlags = {
+    "--name", "Smith", "--date", "1990-07-04", "--time", "21:05", "--tz", "5",
+    "--long", "73W59", "--lat", "40N45"};
+const char* const kSmithLine = "Smith,04 Jul 1990,9.05,P,5,073.59,40.45\r\n";
+
+TEST_F(CliNameFile, SaveChartAppendsOrReplaces) {
+    const std::string stored = "SMITH,01 Jan 2000,1.00,A,0,000.00,51.30\r\n";
+    struct Case {
+        bool exists;
+        bool replace;
+        std::string after;
+    } cases[] = {
+        {false, false, kSmithLine},
+        {true, false, stored + kSmithLine},
+        {true, true, kSmithLine},
+    };
+    for (const auto& c : cases) {
+        const fs::path file = root_ / "SAVED.FIL";
+        fs::remove(file);
+        fs::remove(root_ / "SAVED.OLD");
+        if (c.exists) Write(file, stored);
+        std::vector<std::string> args = kSmithFlags;
+        args.insert(args.end(), {"--save-chart", file.string()});
+        if (c.replace) args.push_back("--replace");
+        ScriptedPrompt prompt;
+        // The question is shown; --replace decides the answer, whatever the prompt says.
+        if (c.exists) prompt.expect("name-exists", PromptAnswer::No);
+        EXPECT_EQ(Run(args, prompt), 0) << err_.str();
+        EXPECT_EQ(out_.str(), "");
+        EXPECT_EQ(ReadWholeFile(file).value_or(""), c.after);
+        if (c.exists) {
+            EXPECT_EQ(ReadWholeFile(root_ / "SAVED.OLD").value_or(""), stored);
+        }
+    }
+}
+
+TEST_F(CliNameFile, SaveChartRefusesWhatCannotBeStored) {
+    const fs::path file = root_ / "SAVED.FIL";
+    const std::string before = "Keep,01 Jan 2000,1.00,A,0,000.00,51.30\r\n";
+    struct Case {
+        const char* name;
+        const char* date;
+        const char* message;
+        int status;
+    } cases[] = {
+        {"Smith, John", "1990-07-04", "name-comma", 1},
+        {"Smith", "1990-13-04", "input-error", 2},  // entries a cast would refuse
+    };
+    for (const auto& c : cases) {
+        Write(file, before);
+        ScriptedPrompt prompt;
+        prompt.allow(c.message);
+        EXPECT_EQ(Run({"--name", c.name, "--date", c.date, "--time", "21:05", "--tz", "5", "--long",
+                       "73W59", "--lat", "40N45", "--save-chart", file.string()},
+                      prompt),
+                  c.status);
+        EXPECT_FALSE(prompt.seen().empty());
+        EXPECT_EQ(out_.str(), "");
+        EXPECT_EQ(ReadWholeFile(file).value_or(""), before);
+        EXPECT_FALSE(fs::exists(root_ / "SAVED.OLD"));
+    }
+}
+
+// A stored chart saved into another file keeps its fields.
+TEST_F(CliNameFile, ChartAndSaveChartCopyARecord) {
+    const fs::path from = root_ / "charts.fil";
+    const fs::path to = root_ / "copy.fil";
+    Write(from, kCharts);
+    ScriptedPrompt prompt;
+    EXPECT_EQ(Run({"--chart", "Paris", "--name-file", from.string(), "--save-chart", to.string()},
+                  prompt),
+              0)
+        << err_.str();
+    EXPECT_EQ(ReadWholeFile(to).value_or(""), "Paris,14 Jul 1989,10.30,A,-1,-002.20,48.52\r\n");
+}
+
+}  // namespace
+}  // namespace quaeryn

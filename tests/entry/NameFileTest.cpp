@@ -1,0 +1,516 @@
+#include "entry/NameFile.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/Messages.h"
+#include "app/Numbers.h"
+#include "app/TextFile.h"
+#include "support/ScriptedPrompt.h"
+
+namespace quaeryn {
+namespace {
+
+namespace fs = std::filesystem;
+using test::ScriptedPrompt;
+
+// A fresh folder for each test, removed afterwards.
+class TempDir {
+public:
+    TempDir() {
+        path_ = fs::temp_directory_path() /
+                ("quaeryn-names-" + std::to_string(::getpid()) + "-" + std::to_string(counter_++));
+        fs::remove_all(path_);
+        fs::create_directories(path_);
+    }
+    ~TempDir() {
+        std::error_code ec;
+        fs::remove_all(path_, ec);
+    }
+    fs::path operator/(const std::string& name) const { return path_ / name; }
+
+private:
+    static inline int counter_ = 0;
+    fs::path path_;
+};
+
+void WriteBytes(const fs::path& file, const std::string& bytes) {
+    std::ofstream out(file, std::ios::binary);
+    out << bytes;
+}
+
+std::string Bytes(const fs::path& file) { return ReadWholeFile(file).value_or("<missing>"); }
+
+// 9:05 P.M., zone 5, 73 59 West, 40 45 North, 4 July 1990.
+EventEntries TestEntries() {
+    EventEntries e;
+    e.name = "Test";
+    e.month = "7";
+    e.day = "4";
+    e.year = "1990";
+    e.hour = "9";
+    e.minute = "5";
+    e.pm = true;
+    e.tz = "5";
+    e.longDeg = "73";
+    e.longMin = "59";
+    e.latDeg = "40";
+    e.latMin = "45";
+    return e;
+}
+
+const char* const kTestLine = "Test,04 Jul 1990,9.05,P,5,073.59,40.45";
+
+std::vector<std::string> Names(const NameList& list) {
+    std::vector<std::string> names;
+    for (const auto& r : list.records) names.push_back(r.name);
+    return names;
+}
+
+TEST(FreeFieldReader, SplitsAtCommasAndLineEnds) {
+    struct Case {
+        const char* text;
+        std::vector<std::string> fields;
+    } cases[] = {
+        {"a,b\r\nc", {"a", "b", "c"}},
+        {"a,b\nc\n", {"a", "b", "c"}},
+        {"a\rb", {"a", "b"}},
+        {"   a ,\tb", {"a ", "b"}},                      // blanks before a field are skipped
+        {"\"Smith, J\"  ignored,x", {"Smith, J", "x"}},  // quoted field keeps its comma
+        {"\" lead\",x", {" lead", "x"}},
+        {"\"open\r\nb", {"open", "b"}},  // an unclosed quote ends at the line end
+        {"a\r\n\r\nb", {"a", "", "b"}},  // an empty line is an empty field
+        {"a,\r\nb", {"a", "", "b"}},
+        {"a,,b", {"a", "", "b"}},
+        {"a\x1a,b\r\n", {"a"}},  // Ctrl-Z ends the text
+        {"", {}},
+    };
+    for (const auto& c : cases) {
+        FreeFieldReader in(c.text);
+        std::vector<std::string> got;
+        std::string f;
+        while (in.Read(f)) got.push_back(f);
+        EXPECT_EQ(got, c.fields) << c.text;
+    }
+}
+
+TEST(ParseNameList, ReadsRecordsUpToAnEmptyNameOrAnError) {
+    const std::string other = "Other,05 Jan 1990,12.30,A,-1,-002.20,48.52";
+    struct Case {
+        std::string text;
+        std::vector<std::string> names;
+        bool error;
+    } cases[] = {
+        {std::string(kTestLine) + "\r\n" + other + "\r\n", {"Test", "Other"}, false},
+        {std::string(kTestLine) + "\n" + other, {"Test", "Other"}, false},
+        {"", {}, false},
+        {"\r\n", {}, false},
+        // An empty line ends the list; the records after it are not shown.
+        {std::string(kTestLine) + "\r\n\r\n" + other + "\r\n", {"Test"}, false},
+        {",04 Jul 1990,9.05,P,5,073.59,40.45\r\n" + other, {}, false},
+        // A last record that stops short: the records before it stay.
+        {std::string(kTestLine) + "\r\nBroken,04 Jul 1990\r\n", {"Test"}, true},
+        {std::string(kTestLine) + "\r\nBroken", {"Test"}, true},
+        // Free-field form: a record may run over several lines, a name may be quoted.
+        {"Test\r\n04 Jul 1990\r\n9.05\r\nP\r\n5\r\n073.59\r\n40.45\r\n", {"Test"}, false},
+        {"\"Smith, John\",04 Jul 1990,9.05,P,5,073.59,40.45\r\n", {"Smith, John"}, false},
+    };
+    for (const auto& c : cases) {
+        const NameList list = ParseNameList(c.text);
+        EXPECT_EQ(Names(list), c.names) << c.text;
+        EXPECT_EQ(list.error, c.error) << c.text;
+    }
+    const NameList list = ParseNameList(std::string(kTestLine) + "\r\n");
+    ASSERT_EQ(list.records.size(), 1u);
+    const NameRecord& r = list.records[0];
+    EXPECT_EQ(r.date, "04 Jul 1990");
+    EXPECT_EQ(r.time, "9.05");
+    EXPECT_EQ(r.meridiem, "P");
+    EXPECT_EQ(r.zone, "5");
+    EXPECT_EQ(r.longitude, "073.59");
+    EXPECT_EQ(r.latitude, "40.45");
+}
+
+NameRecord RecordOf(const std::string& line) {
+    const NameList list = ParseNameList(line + "\r\n");
+    EXPECT_EQ(list.records.size(), 1u) << line;
+    return list.records.empty() ? NameRecord{} : list.records[0];
+}
+
+TEST(FillFromRecord, SetsTheEntriesFromTheStoredFields) {
+    struct Case {
+        std::string line;
+        bool startEast;  // the entries' hemisphere before the pick
+        // month day year hour minute tz longDeg longMin latDeg latMin
+        std::vector<std::string> texts;
+        bool pm, east, south;
+    } cases[] = {
+        {kTestLine, false, {"7", "4", "1990", "9", "5", " 5", "73", "59", "40", "45"}, true, false, false},
+        {"Sydney,26 Jan 1988,8.00,A,-10,-151.13,-33.52", true,
+         {"1", "26", "1988", "8", "0", "-10", "151", "13", "33", "52"}, false, true, true},
+        {"Paris,14 Jul 1989,10.30,a,-1,-002.20,48.52", true,
+         {"7", "14", "1989", "10", "30", "-1", "2", "20", "48", "52"}, false, true, false},
+        // Turning to East makes the zone follow: 5 becomes -5.
+        {"Paris,14 Jul 1989,10.30,A,5,-002.20,48.52", false,
+         {"7", "14", "1989", "10", "30", "-5", "2", "20", "48", "52"}, false, true, false},
+        // Already East: the zone is left as stored.
+        {"Paris,14 Jul 1989,10.30,A,5,-002.20,48.52", true,
+         {"7", "14", "1989", "10", "30", " 5", "2", "20", "48", "52"}, false, true, false},
+        // Back to West from East: the zone turns positive.
+        {"Quito,01 Mar 2001,0.45,x,-5,078.30,-00.13", true,
+         {"3", "1", "2001", "12", "45", " 5", "78", "30", "0", "13"}, true, false, true},
+        // A stored hour above 12 is normalised, then the meridiem field decides.
+        {"Late,01 Mar 2001,15.30,A,0,000.00,51.30", false,
+         {"3", "1", "2001", "3", "30", " 0", "0", "0", "51", "30"}, false, false, false},
+        // Quoted fields and blanks around them.
+        {"\"Late\", \"01 Mar 2001\" , 12.59 ,P, 5.5 ,  100.01,  1.01", false,
+         {"3", "1", "2001", "12", "59", " 5.5", "100", "1", "1", "1"}, true, false, false},
+    };
+    for (const auto& c : cases) {
+        NameRecord r = RecordOf(c.line);
+        EventEntries e;
+        e.east = c.startEast;
+        ScriptedPrompt prompt;
+        EXPECT_TRUE(FillFromRecord(r, e, RegionalFormats{}, prompt)) << c.line;
+        const std::vector<std::string> got = {e.month,  e.day,     e.year,   e.hour,   e.minute,
+                                              e.tz,     e.longDeg, e.longMin, e.latDeg, e.latMin};
+        EXPECT_EQ(got, c.texts) << c.line;
+        EXPECT_EQ(e.name, r.name);
+        EXPECT_EQ(e.pm, c.pm) << c.line;
+        EXPECT_EQ(e.east, c.east) << c.line;
+        EXPECT_EQ(e.south, c.south) << c.line;
+    }
+}
+
+TEST(FillFromRecord, StopsAtAFieldThatIsNotANumberOrADate) {
+    struct Case {
+        std::string line;
+        // what the entries show afterwards: the fields set before the bad one
+        std::string month, hour, tz, longDeg;
+    } cases[] = {
+        {"Bad,Tuesday,9.05,P,5,073.59,40.45", "old", "old", "old", "old"},
+        {"Bad,31 Feb 1990,9.05,P,5,073.59,40.45", "old", "old", "old", "old"},
+        {"Bad,13/45/1990,9.05,P,5,073.59,40.45", "old", "old", "old", "old"},
+        {"Bad,04 Jul 1990,9.o5,P,5,073.59,40.45", "7", "old", "old", "old"},
+        {"Bad,04 Jul 1990,,P,5,073.59,40.45", "7", "old", "old", "old"},
+        {"Bad,04 Jul 1990,9.05,P,five,073.59,40.45", "7", "9", "old", "old"},
+        {"Bad,04 Jul 1990,9.05,P,5,73W59,40.45", "7", "9", " 5", "old"},
+        {"Bad,04 Jul 1990,9.05,P,5,073.59,40.45N", "7", "9", " 5", "73"},
+        {"Bad,04 Jul 1990,9.05,P,5,073.59,1e999", "7", "9", " 5", "73"},
+    };
+    for (const auto& c : cases) {
+        NameRecord r = RecordOf(c.line);
+        EventEntries e;
+        e.month = e.hour = e.tz = e.longDeg = "old";
+        ScriptedPrompt prompt;
+        prompt.expect("name-format-error");
+        EXPECT_FALSE(FillFromRecord(r, e, RegionalFormats{}, prompt)) << c.line;
+        EXPECT_EQ(e.name, "Bad");
+        EXPECT_EQ(e.month, c.month) << c.line;
+        EXPECT_EQ(e.hour, c.hour) << c.line;
+        EXPECT_EQ(e.tz, c.tz) << c.line;
+        EXPECT_EQ(e.longDeg, c.longDeg) << c.line;
+    }
+    const PromptMessage m = msg::NameFormatError();
+    EXPECT_EQ(m.title, "Error!");
+    EXPECT_EQ(m.icon, PromptIcon::Critical);
+}
+
+TEST(FillFromRecord, RewritesTheDateYearFirstOnlyOnce) {
+    struct Case {
+        int iDate;
+        const char* stored;
+        const char* afterFirst;
+    } cases[] = {
+        {2, "04 Jul 1990", "1990 Jul 04"},
+        {2, "4 Jul 1990", "1990 Jul 04"},
+        {2, "1990 Jul 04", "1990 Jul 04"},  // a blank in the fifth place: left alone
+        {0, "04 Jul 1990", "04 Jul 1990"},
+        {1, "04 Jul 1990", "04 Jul 1990"},
+    };
+    for (const auto& c : cases) {
+        RegionalFormats regional;
+        regional.iDate = c.iDate;
+        NameRecord r = RecordOf(std::string("Test,") + c.stored + ",9.05,P,5,073.59,40.45");
+        for (int click = 1; click <= 2; ++click) {
+            EventEntries e;
+            ScriptedPrompt prompt;
+            ASSERT_TRUE(FillFromRecord(r, e, regional, prompt)) << c.stored;
+            EXPECT_EQ(r.date, c.afterFirst) << c.stored << " click " << click;
+            EXPECT_EQ(e.month + "/" + e.day + "/" + e.year, "7/4/1990") << c.stored;
+        }
+    }
+}
+
+TEST(FindNameRecord, TakesTheFirstOfTwoEqualNames) {
+    NameList list = ParseNameList(
+        "Twin,01 Jan 2000,1.00,A,0,000.00,00.00\r\nTwin,02 Feb 2001,2.00,P,0,000.00,00.00\r\n");
+    ASSERT_EQ(Names(list), (std::vector<std::string>{"Twin", "Twin"}));
+    NameRecord* r = FindNameRecord(list, "Twin");
+    ASSERT_NE(r, nullptr);
+    EXPECT_EQ(r, &list.records[0]);
+    EXPECT_EQ(FindNameRecord(list, "twin"), nullptr);  // the list's pick is case-sensitive
+}
+
+TEST(FormatNameRecord, WritesSevenFieldsWithPeriods) {
+    EventEntries east = TestEntries();
+    east.name = "Sydney";
+    east.month = "1";
+    east.day = "26";
+    east.year = "1988";
+    east.hour = "12";
+    east.minute = "30";
+    east.pm = false;
+    east.tz = "-10";
+    east.east = true;
+    east.south = true;
+    east.longDeg = "2";
+    east.longMin = "20";
+    east.latDeg = "33";
+    east.latMin = "52";
+    EventEntries typed = TestEntries();
+    typed.tz = " -5.5";
+    typed.minute = "";
+    EventEntries badDate = TestEntries();
+    badDate.month = "13";
+    badDate.day = "4,5";
+    EventEntries month13 = TestEntries();
+    month13.month = "13";
+    EventEntries feb31 = TestEntries();
+    feb31.month = "2";
+    feb31.day = "31";
+    EventEntries lineBreak = TestEntries();
+    lineBreak.name = "Two\r\nLines";
+    struct Case {
+        EventEntries e;
+        int iDate;
+        const char* line;
+    } cases[] = {
+        {TestEntries(), 0, kTestLine},
+        {TestEntries(), 1, kTestLine},  // the texts are joined in the regional order
+        {TestEntries(), 2, kTestLine},
+        {east, 0, "Sydney,26 Jan 1988,12.30,A,-10,-002.20,-33.52"},
+        {typed, 0, "Test,04 Jul 1990,9.00,P, -5.5,073.59,40.45"},
+        {badDate, 0, "Test,13/4/5/1990,9.05,P,5,073.59,40.45"},
+        {month13, 0, "Test,13/4/1990,9.05,P,5,073.59,40.45"},
+        {feb31, 1, "Test,31/2/1990,9.05,P,5,073.59,40.45"},
+        {lineBreak, 0, "Two  Lines,04 Jul 1990,9.05,P,5,073.59,40.45"},
+    };
+    for (const auto& c : cases) {
+        RegionalFormats regional;
+        regional.iDate = c.iDate;
+        const std::string line = FormatNameRecord(c.e, regional);
+        EXPECT_EQ(line, c.line) << "iDate " << c.iDate;
+        // Whatever was typed, the record reads back as one record.
+        const NameList list = ParseNameList(line + "\r\n");
+        EXPECT_FALSE(list.error) << line;
+        EXPECT_EQ(list.records.size(), 1u) << line;
+    }
+}
+
+TEST(FormatNameRecord, ReadsBackAsTheSameEntries) {
+    EventEntries south = TestEntries();
+    south.name = "Cape Town";
+    south.east = true;
+    south.tz = "-2";
+    south.longDeg = "18";
+    south.longMin = "25";
+    south.south = true;
+    south.latDeg = "33";
+    south.latMin = "55";
+    south.hour = "12";
+    south.minute = "0";
+    south.pm = false;
+    for (const EventEntries& original : {TestEntries(), south}) {
+        for (int iDate : {0, 1, 2}) {
+            RegionalFormats regional;
+            regional.iDate = iDate;
+            NameRecord r = RecordOf(FormatNameRecord(original, regional));
+            EventEntries back;
+            back.east = original.east;
+            ScriptedPrompt prompt;
+            ASSERT_TRUE(FillFromRecord(r, back, regional, prompt));
+            EventEntries expected = original;
+            expected.tz = NumberText(NumericValue(original.tz));
+            EXPECT_EQ(back, expected) << original.name << " iDate " << iDate;
+        }
+    }
+}
+
+TEST(BackupPathFor, ReplacesTheLastThreeCharactersOfTheName) {
+    struct Case {
+        const char* file;
+        const char* backup;
+    } cases[] = {
+        {"CHARTS.FIL", "CHARTS.OLD"},
+        {"/home/a/names.fil", "/home/a/names.OLD"},
+        {"dir.x/Horary.fil", "dir.x/Horary.OLD"},
+        {"charts", "chaOLD"},
+        {"SAVED.OLD", "SAVED.OLD.OLD"},  // never the file itself
+        {"x/ab", "x/ab.OLD"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(BackupPathFor(c.file), fs::path(c.backup)) << c.file;
+}
+
+// Saving: each stored record of the same name is asked about separately.
+TEST(SaveNameRecord, AsksAboutEachRecordOfTheSameName) {
+    const std::string smith1 = "SMITH,01 Jan 2000,1.00,A,0,000.00,51.30";
+    const std::string jones = "Jones,02 Jan 2000,2.00,A,0,000.00,51.30";
+    const std::string smith2 = "smith,03 Jan 2000,3.00,P,0,000.00,51.30";
+    const std::string before = smith1 + "\r\n" + jones + "\r\n" + smith2 + "\r\n";
+    EventEntries e = TestEntries();
+    e.name = "Smith";
+    const std::string added = FormatNameRecord(e, RegionalFormats{}) + "\r\n";
+    struct Case {
+        PromptAnswer first, second;
+        std::string after;
+    } cases[] = {
+        {PromptAnswer::No, PromptAnswer::No, before + added},
+        {PromptAnswer::Yes, PromptAnswer::No, jones + "\r\n" + smith2 + "\r\n" + added},
+        {PromptAnswer::No, PromptAnswer::Yes, smith1 + "\r\n" + jones + "\r\n" + added},
+        {PromptAnswer::Yes, PromptAnswer::Yes, jones + "\r\n" + added},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        const fs::path file = dir / "CHARTS.FIL";
+        WriteBytes(file, before);
+        ScriptedPrompt prompt;
+        prompt.expect("name-exists", c.first).expect("name-exists", c.second);
+        EXPECT_EQ(SaveNameRecord(e, file, RegionalFormats{}, prompt), SaveOutcome::Saved);
+        EXPECT_EQ(Bytes(file), c.after);
+        EXPECT_EQ(Bytes(dir / "CHARTS.OLD"), before);
+        ASSERT_EQ(prompt.seen().size(), 2u);
+        EXPECT_EQ(prompt.seen()[0].title, "SMITH already exists");
+        EXPECT_EQ(prompt.seen()[1].title, "smith already exists");
+    }
+}
+
+TEST(SaveNameRecord, TheQuestionShowsTheStoredRecord) {
+    const PromptMessage m =
+        msg::NameAlreadyExists("Test", "04 Jul 1990", "9.05", "P", "5", "073.59", "40.45");
+    EXPECT_EQ(m.title, "Test already exists");
+    EXPECT_EQ(m.icon, PromptIcon::Question);
+    EXPECT_EQ(m.buttons, PromptButtons::YesNo);
+    EXPECT_EQ(m.text,
+              "There is already a name on file matching your current name with the following "
+              "associated data: \r\n\r\nDate =  04 Jul 1990\r\nTime =  9.05 P\r\nTime zone =  5\r\n"
+              "Longitude =  073.59\r\nLatitude =  40.45\r\n\r\nDo you want to replace it?\r\n\r\n"
+              "Answering 'NO' will append the current name and data to file, not replace the "
+              "existing entry.");
+}
+
+TEST(SaveNameRecord, KeepsThePreviousVersionAsTheBackup) {
+    TempDir dir;
+    const fs::path file = dir / "CHARTS.FIL";
+    const std::string first = "Jones,02 Jan 2000,2.00,A,0,000.00,51.30\n";  // LF only
+    WriteBytes(file, first);
+    ScriptedPrompt prompt;
+    ASSERT_EQ(SaveNameRecord(TestEntries(), file, RegionalFormats{}, prompt), SaveOutcome::Saved);
+    const std::string second = Bytes(file);
+    EXPECT_EQ(second, "Jones,02 Jan 2000,2.00,A,0,000.00,51.30\r\n" + std::string(kTestLine) + "\r\n");
+    EXPECT_EQ(Bytes(dir / "CHARTS.OLD"), first);
+
+    // A second save overwrites the backup with the file as it was.
+    EventEntries other = TestEntries();
+    other.name = "Other";
+    ASSERT_EQ(SaveNameRecord(other, file, RegionalFormats{}, prompt), SaveOutcome::Saved);
+    EXPECT_EQ(Bytes(dir / "CHARTS.OLD"), second);
+    EXPECT_EQ(Names(ParseNameList(Bytes(file))), (std::vector<std::string>{"Jones", "Test", "Other"}));
+}
+
+TEST(SaveNameRecord, KeepsEveryStoredFieldAsRead) {
+    struct Case {
+        std::string before;
+        std::string after;  // without the new record
+    } cases[] = {
+        // A quoted name with a comma stays one field.
+        {"\"Smith, J\",01 Jan 2000,1.00,A,0,000.00,51.30\r\n",
+         "\"Smith, J\",01 Jan 2000,1.00,A,0,000.00,51.30\r\n"},
+        // Records after an empty name are kept; lines of blanks are not records.
+        {"A,01 Jan 2000,1.00,A,0,000.00,51.30\r\n  \r\n,x,1,A,0,0,0\r\nB,01 Jan 2000,1.00,A,0,000.00,51.30\r\n\r\n",
+         "A,01 Jan 2000,1.00,A,0,000.00,51.30\r\n,x,1,A,0,0,0\r\nB,01 Jan 2000,1.00,A,0,000.00,51.30\r\n"},
+        // A record over several lines is written on one.
+        {"A\r\n01 Jan 2000\r\n1.00\r\nA\r\n0\r\n000.00\r\n51.30\r\n",
+         "A,01 Jan 2000,1.00,A,0,000.00,51.30\r\n"},
+        {"", ""},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        const fs::path file = dir / "K.FIL";
+        WriteBytes(file, c.before);
+        ScriptedPrompt prompt;
+        ASSERT_EQ(SaveNameRecord(TestEntries(), file, RegionalFormats{}, prompt), SaveOutcome::Saved);
+        EXPECT_EQ(Bytes(file), c.after + kTestLine + "\r\n") << c.before;
+        EXPECT_EQ(Bytes(dir / "K.OLD"), c.before);
+    }
+}
+
+TEST(SaveNameRecord, ANewFileGetsTheRecordAndNoBackup) {
+    TempDir dir;
+    const fs::path file = dir / "NEW.FIL";
+    ScriptedPrompt prompt;
+    ASSERT_EQ(SaveNameRecord(TestEntries(), file, RegionalFormats{}, prompt), SaveOutcome::Saved);
+    EXPECT_EQ(Bytes(file), std::string(kTestLine) + "\r\n");
+    EXPECT_FALSE(fs::exists(dir / "NEW.OLD"));
+}
+
+// A save that cannot finish changes nothing: not the file, not its backup.
+TEST(SaveNameRecord, AFailedSaveLeavesFileAndBackupAsTheyWere) {
+    const std::string good = "Test,04 Jul 1990,9.05,P,5,073.59,40.45\r\nKeep,01 Jan 2000,1.00,A,0,000.00,51.30\r\n";
+    const std::string older = "Older,01 Jan 1999,1.00,A,0,000.00,51.30\r\n";
+    enum class Fault { LastRecordShort, UnclosedLastRecord, FileNotWritable, BackupNotWritable, Comma };
+    struct Case {
+        Fault fault;
+        std::string before;
+        bool hadBackup;
+        const char* message;
+    } cases[] = {
+        {Fault::LastRecordShort, good + "Broken,04 Jul 1990,9.05\r\n", true, "name-file-unreadable"},
+        {Fault::UnclosedLastRecord, good + "Test,04 Jul 1990,9.05,P,5,073.59", false, "name-file-unreadable"},
+        {Fault::FileNotWritable, good, true, "name-file-write-failed"},
+        {Fault::FileNotWritable, good, false, "name-file-write-failed"},
+        {Fault::BackupNotWritable, good, true, "name-file-write-failed"},
+        {Fault::Comma, good, true, "name-comma"},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        const fs::path file = dir / "CHARTS.FIL";
+        const fs::path backup = dir / "CHARTS.OLD";
+        WriteBytes(file, c.before);
+        if (c.hadBackup) WriteBytes(backup, older);
+        // The new versions are written beside their targets first; a folder
+        // in that place makes the write fail, even for the superuser.
+        const std::string temp = ".tmp-" + std::to_string(::getpid());
+        if (c.fault == Fault::FileNotWritable) fs::create_directory(file.string() + temp);
+        if (c.fault == Fault::BackupNotWritable) fs::create_directory(backup.string() + temp);
+        EventEntries e = TestEntries();  // the same name as a stored record
+        if (c.fault == Fault::Comma) e.name = "Test, again";
+        ScriptedPrompt prompt;
+        // No question is asked before the file is known to be readable.
+        if (c.fault == Fault::FileNotWritable || c.fault == Fault::BackupNotWritable)
+            prompt.expect("name-exists", PromptAnswer::Yes);
+        prompt.expect(c.message);
+        const SaveOutcome outcome = SaveNameRecord(e, file, RegionalFormats{}, prompt);
+        EXPECT_EQ(outcome, c.fault == Fault::Comma ? SaveOutcome::CommaInName : SaveOutcome::Failed);
+        EXPECT_EQ(Bytes(file), c.before);
+        if (c.hadBackup) {
+            EXPECT_EQ(Bytes(backup), older);
+        } else {
+            EXPECT_FALSE(fs::exists(backup));
+        }
+        EXPECT_TRUE(prompt.done());
+    }
+    EXPECT_EQ(msg::CommaInName().text,
+              "You cannot have a comma in the name. Please remove the comma and try again.");
+    EXPECT_EQ(msg::CommaInName().title, "Warning!");
+    EXPECT_EQ(msg::CommaInName().icon, PromptIcon::Critical);
+}
+
+}  // namespace
+}  // namespace quaeryn
