@@ -15,7 +15,10 @@
 #include "app/ui/DataWindow.h"
 #include "app/ui/OptionsWindow.h"
 #include "app/ui/UiCommon.h"
+#include "entry/NameFile.h"
 #include "entry/ui/InputDataWindow.h"
+#include "entry/ui/NamesWindow.h"
+#include "entry/ui/TimeZoneWindow.h"
 
 namespace quaeryn::ui {
 
@@ -163,7 +166,8 @@ void MainWindow::ShowStartWindows() {
     // The Input Data window opens below the menu bar window.
     inputWindow()->move(frameGeometry().left(), frameGeometry().bottom() + 24);
     inputWindow()->show();
-    inputWindow()->raise();
+    ReloadNamesWindow();
+    names_->activateWindow();
 }
 
 QString MainWindow::CheckedHouseSystem() const {
@@ -192,8 +196,52 @@ InputDataWindow* MainWindow::inputWindow() {
             activateWindow();
             setFocus();
         };
+        input_->openTimeZones = [this] { OpenTimeZoneWindow(); };
+        input_->saveToDisk = [this] { SaveToDisk(); };
     }
     return input_;
+}
+
+void MainWindow::SaveToDisk() {
+    // A name with a comma is refused before any file is chosen.
+    if (session_.entries.name.find(',') == std::string::npos) {
+        const QString start = session_.currentNameFile.empty()
+                                  ? Q((session_.dir.root() / "Horary.fil").string())
+                                  : Q(session_.currentNameFile.string());
+        const QString path = Dialogs().append(input_, "Save to disk", start, "Name Files (*.FIL *.fil)");
+        if (path.isEmpty()) return;
+        SaveNameRecord(session_.entries, S(path), session_.regional, session_.prompt);
+    } else {
+        SaveNameRecord(session_.entries, session_.currentNameFile, session_.regional, session_.prompt);
+    }
+    ReloadNamesWindow();
+}
+
+NamesWindow* MainWindow::ReloadNamesWindow() {
+    if (!names_) {
+        names_ = new NamesWindow(session_, this);
+        names_->entriesChanged = [this] { inputWindow()->LoadEntries(); };
+        names_->castRequested = [this] {
+            inputWindow()->activateWindow();
+            return CastFromEntries();
+        };
+        const QRect beside = inputWindow()->frameGeometry();
+        names_->move(beside.right() + 8, beside.top());
+    } else {
+        names_->LoadList();
+    }
+    names_->show();
+    return names_;
+}
+
+TimeZoneWindow* MainWindow::OpenTimeZoneWindow() {
+    UnloadTimeZoneWindow();
+    timeZone_ = new TimeZoneWindow(session_, this);
+    timeZone_->entriesChanged = [this] { inputWindow()->LoadEntries(); };
+    // Its left edge at the Input Data window's width, as beside it.
+    timeZone_->move(inputWindow()->frameGeometry().left() + inputWindow()->width(), inputWindow()->y());
+    timeZone_->show();
+    return timeZone_;
 }
 
 void MainWindow::OnChartCast() {
@@ -201,6 +249,7 @@ void MainWindow::OnChartCast() {
     for (const char* id : {"mnuData", "mnuWheelsSingleNatal", "mnuWheelsDual", "mnuInputData"})
         action(id)->setVisible(true);
     if (input_) input_->hide();
+    if (names_) names_->hide();
 }
 
 bool MainWindow::CastFromEntries() {
@@ -213,7 +262,12 @@ bool MainWindow::CastFromEntries() {
     return cast;
 }
 
-void MainWindow::UnloadTimeZoneWindow() {}
+void MainWindow::UnloadTimeZoneWindow() {
+    if (!timeZone_) return;
+    timeZone_->close();
+    timeZone_->deleteLater();
+    timeZone_ = nullptr;
+}
 
 void MainWindow::OpenInputWindows() {
     if (input_) input_->CommitEntries();
@@ -222,6 +276,7 @@ void MainWindow::OpenInputWindows() {
     inputWindow()->LoadEntries();
     inputWindow()->show();
     inputWindow()->raise();
+    ReloadNamesWindow();
 }
 
 void MainWindow::SelectHouseSystem(const QString& id) {

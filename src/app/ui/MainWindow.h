@@ -50,6 +50,9 @@ public:
     void ShowOptionsWindow();
     void ClockTick();
     void ShutDown();
+    // "Save to disk" of the Input Data window: the entries appended to a
+    // name file chosen by the user.
+    void SaveToDisk();
 
     // The house-system item that is checked (its menu id).
     QString CheckedHouseSystem() const;

@@ -20,6 +20,10 @@ FileDialogs& Dialogs() {
         },
         [](QWidget* parent, const QString& caption, const QString& proposed, const QString& filter) {
             return QFileDialog::getOpenFileName(parent, caption, proposed, filter);
+        },
+        [](QWidget* parent, const QString& caption, const QString& proposed, const QString& filter) {
+            return QFileDialog::getSaveFileName(parent, caption, proposed, filter, nullptr,
+                                                QFileDialog::DontConfirmOverwrite);
         }};
     return dialogs;
 }

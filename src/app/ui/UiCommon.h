@@ -23,12 +23,16 @@ inline double ToTwips(int pixels) { return static_cast<double>(pixels) * kTwipsP
 // The system's fixed-pitch font at a size in points.
 QFont FixedFont(double points = 10);
 
-// The file dialogs: a save chooser and an open chooser. Each takes the
-// parent, the caption, the proposed path (folder plus file name) and the
-// filter, and returns the chosen path or an empty text when cancelled.
+// The file dialogs: a save chooser (asks before replacing a file), an open
+// chooser, and a chooser of a file to add to (an existing file or a new
+// name, without the question). Each takes the parent, the caption, the
+// proposed path (folder plus file name) and the filter, and returns the
+// chosen path or an empty text when cancelled.
 struct FileDialogs {
-    std::function<QString(QWidget*, const QString&, const QString&, const QString&)> save;
-    std::function<QString(QWidget*, const QString&, const QString&, const QString&)> open;
+    using Chooser = std::function<QString(QWidget*, const QString&, const QString&, const QString&)>;
+    Chooser save;
+    Chooser open;
+    Chooser append;
 };
 FileDialogs& Dialogs();
 
