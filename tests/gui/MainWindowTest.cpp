@@ -276,6 +276,14 @@ TEST(MainWindow, EveryHelpItemShowsItsFile) {
         {"mnuShortcutKeys", "SHORTCUT.HLP"},   {"mnuHelpLicense", "LICENSE.HLP"},
         {"mnuHelpHoraryNotes", "HORARY.NOT"},  {"mnuHelpHoraryIndex", "INDEX.TXT"},
         {"mnuHelpRevisions", "REVISION.HLP"}};
+    // Every shipped help text is there and shows without a message.
+    for (const auto& [id, file] : items) {
+        SCOPED_TRACE(id);
+        ASSERT_TRUE(g.window->trigger(id));
+        EXPECT_GE(g.session->buffer.PageLineCount(), 12);
+        EXPECT_FALSE(g.window->dataWindow()->Text1()->toPlainText().trimmed().isEmpty());
+    }
+    EXPECT_TRUE(g.prompt.seen().empty());
     for (const auto& [id, file] : items) {
         SCOPED_TRACE(id);
         g.folder.Write(file, std::string("first line of ") + file + "\r\nsecond\r\n");
