@@ -208,6 +208,22 @@ TEST(MainWindow, AGoodCastShowsTheReportAndTheHiddenMenus) {
     EXPECT_FALSE(g.window->trigger("mnuDataNatalData"));
 }
 
+TEST(MainWindow, EnterCastsAndEscapeInTheDataWindowHandsBackTheFocus) {
+    GuiSession g;
+    g.FillGoodEntries();
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r");
+    QCoreApplication::sendEvent(g.window->inputWindow()->txtLatMin, &enter);
+    ASSERT_TRUE(g.session->chart.has_value());
+    int handed = 0;
+    g.window->dataWindow()->focusMainWindow = [&handed] { ++handed; };
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(g.window->dataWindow()->Text1(), &escape);
+    EXPECT_EQ(handed, 1);
+    QKeyEvent letter(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a");
+    QCoreApplication::sendEvent(g.window->dataWindow()->Text1(), &letter);
+    EXPECT_EQ(handed, 1);
+}
+
 TEST(MainWindow, SwitchingTheHouseSystemRecastsWithExactlyOneChecked) {
     GuiSession g;
     g.FillGoodEntries();

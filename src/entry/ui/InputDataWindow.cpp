@@ -141,6 +141,10 @@ InputDataWindow::InputDataWindow(Session& session, QWidget* parent)
         connect(b, &QAbstractButton::toggled, this, [this] {
             if (!loading_) CommitEntries();
         });
+    // Enter in any field is the OK button.
+    for (QLineEdit* edit : {txtName, txtMonth, txtDay, txtYear, txtBirthHour, txtBirthMinute, txtTZ,
+                            txtLongDeg, txtLongMin, txtLatDeg, txtLatMin})
+        connect(edit, &QLineEdit::returnPressed, this, &InputDataWindow::cmdOK_Click);
     connect(optEast, &QRadioButton::clicked, this, &InputDataWindow::optEast_Click);
     connect(optWest, &QRadioButton::clicked, this, &InputDataWindow::optWest_Click);
     connect(cmdNow, &QPushButton::clicked, this, &InputDataWindow::cmdNow_Click);
