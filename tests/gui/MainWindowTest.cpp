@@ -3,6 +3,8 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QPrinterInfo>
+#include <QTimer>
 #include <QRadioButton>
 #include <gtest/gtest.h>
 
@@ -47,6 +49,14 @@ bool NotUniform(const QImage& image) {
         for (int x = 0; x < image.width(); x += 2)
             if (image.pixel(x, y) != first) return true;
     return false;
+}
+
+int CountPdfPages(const fs::path& pdf) {
+    const std::string bytes = ReadWholeFile(pdf).value_or("");
+    int pages = 0;
+    for (std::size_t p = bytes.find("/Type /Page"); p != std::string::npos; p = bytes.find("/Type /Page", p + 1))
+        if (bytes.compare(p, 12, "/Type /Pages") != 0) ++pages;
+    return pages;
 }
 
 TEST(InputDataWindow, TheHourIsNormalisedAsItIsTyped) {
@@ -384,13 +394,6 @@ TEST(DataWindow, SaveWritesTheDocumentWithFormFeeds) {
     EXPECT_FALSE(g.window->dataWindow()->Text1()->toPlainText().isEmpty());
 }
 
-int CountPdfPages(const fs::path& pdf) {
-    const std::string bytes = ReadWholeFile(pdf).value_or("");
-    int pages = 0;
-    for (std::size_t p = bytes.find("/Type /Page"); p != std::string::npos; p = bytes.find("/Type /Page", p + 1))
-        if (bytes.compare(p, 12, "/Type /Pages") != 0) ++pages;
-    return pages;
-}
 
 TEST(PrintWindow, PrintsPagesOfOption30LinesInTheRightSize) {
     struct Case {
@@ -423,6 +426,57 @@ TEST(PrintWindow, PrintsPagesOfOption30LinesInTheRightSize) {
         EXPECT_EQ(print->PrintToPdf(QString::fromStdString(pdf.string())), c.pages);
         EXPECT_EQ(CountPdfPages(pdf), c.pages);
         EXPECT_NE(Bytes(g.folder.path() / "PRNTFILE.XXX").find("edited\r\n"), std::string::npos);
+    }
+}
+
+TEST(PrintWindow, WithoutAPrinterThePrintGoesToAChosenPdf) {
+    if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "this system has a printer";
+    GuiSession g;
+    g.folder.Write("A.HLP", "alpha\r\nbeta\r\n");
+    g.session->ShowHelpText("A.HLP");
+    g.window->dataWindow()->PrintData();
+    ui::PrintWindow* print = g.window->dataWindow()->printWindow();
+    ASSERT_NE(print, nullptr);
+    const fs::path pdf = g.folder.path() / "chosen.pdf";
+    g.savePath = QString::fromStdString(pdf.string());
+    print->btnPrint_Click();
+    ASSERT_EQ(g.dialogCalls.size(), 1);
+    EXPECT_TRUE(g.dialogCalls[0].endsWith("|PDF Files (*.pdf)"));
+    EXPECT_EQ(CountPdfPages(pdf), 1);
+    EXPECT_FALSE(print->isVisible());
+    // Cancelling the file choice prints nothing.
+    g.window->dataWindow()->PrintData();
+    g.savePath.clear();
+    const fs::path none = g.folder.path() / "none.pdf";
+    g.window->dataWindow()->printWindow()->btnPrint_Click();
+    EXPECT_FALSE(fs::exists(none));
+}
+
+TEST(DataWindow, AFullerBufferWarnsOnEveryShowing) {
+    GuiSession g;
+    std::string help;
+    for (int i = 0; i < 600; ++i) help += "x\r\n";
+    g.folder.Write("BIG.HLP", help);
+    ASSERT_TRUE(g.session->ShowHelpText("BIG.HLP"));  // 602 lines: no warning yet
+    g.prompt.expect("buffer-nearly-full");
+    ASSERT_TRUE(g.session->ShowHelpText("BIG.HLP"));  // 1204 lines
+    EXPECT_TRUE(g.prompt.done());
+    EXPECT_TRUE(g.window->dataWindow()->isVisible());
+    g.prompt.expect("buffer-nearly-full");
+    g.window->dataWindow()->action("mnuFontsBold")->trigger();  // shows the page again
+    EXPECT_TRUE(g.prompt.done());
+}
+
+TEST(InputDataWindow, FocusSelectsTheWholeField) {
+    GuiSession g;
+    InputDataWindow* w = g.window->inputWindow();
+    for (QLineEdit* field : {w->txtName, w->txtYear, w->txtTZ, w->txtLatMin}) {
+        field->deselect();
+        QFocusEvent focus(QEvent::FocusIn, Qt::MouseFocusReason);  // a click selects nothing by itself
+        QCoreApplication::sendEvent(field, &focus);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(field->selectedText(), field->text()) << field->objectName().toStdString();
+        EXPECT_FALSE(field->text().isEmpty());
     }
 }
 
