@@ -360,7 +360,7 @@ TEST(DataWindow, SaveWritesTheDocumentWithFormFeeds) {
     g.savePath = QString::fromStdString(target.string());
     g.window->dataWindow()->SaveDocument();  // no document yet: Save As
     ASSERT_EQ(g.dialogCalls.size(), 1);
-    EXPECT_EQ(g.dialogCalls[0], QString("Save As|%1|Data Files (*.DOC)")
+    EXPECT_EQ(g.dialogCalls[0], QString("Save As|%1|Data Files (*.DOC *.doc)")
                                     .arg(QString::fromStdString((g.folder.path() / "John.DOC").string())));
 
     // Expected bytes: every data line with CR LF, a form-feed line after

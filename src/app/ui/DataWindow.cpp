@@ -155,7 +155,7 @@ void DataWindow::SaveDocumentAs() {
     const std::string chartName = session_.chart ? session_.chart->ChartName : session_.entries.name;
     const QString proposed =
         QDir(Q(session_.dir.root().string())).filePath(Q(ProposedDocumentName(chartName)));
-    QString path = Dialogs().save(this, "Save As", proposed, "Data Files (*.DOC)");
+    QString path = Dialogs().save(this, "Save As", proposed, "Data Files (*.DOC *.doc)");
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += ".doc";
     session_.buffer.CurrentDocFile = path.toStdString();
