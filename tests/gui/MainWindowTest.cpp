@@ -1,5 +1,6 @@
 #include <QCheckBox>
 #include <QImage>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -584,6 +585,22 @@ TEST(MainWindow, ExitWritesTheSettings) {
     const std::string text = Bytes(g.folder.path() / "Quaeryn.ini");
     EXPECT_NE(text.find("FontSize= 11\r\n"), std::string::npos) << text;
     EXPECT_NE(text.find("DataFile="), std::string::npos);
+}
+
+TEST(Screens, EntryFieldsHaveTheSunkenBevel) {
+    GuiSession g;
+    InputDataWindow* w = g.window->inputWindow();
+    w->resize(w->sizeHint());
+    const QImage image = w->grab().toImage();
+    for (QWidget* control : std::initializer_list<QWidget*>{w->txtName, w->txtTZ, w->chkLMT, w->Label1}) {
+        SCOPED_TRACE(control->objectName().toStdString());
+        const QRect r = control->geometry();
+        const int y = r.center().y(), x = r.center().x();
+        EXPECT_EQ(image.pixel(r.left() - 1, y), qRgb(128, 128, 128));
+        EXPECT_EQ(image.pixel(x, r.top() - 1), qRgb(128, 128, 128));
+        EXPECT_EQ(image.pixel(r.right() + 1, y), qRgb(255, 255, 255));
+        EXPECT_EQ(image.pixel(x, r.bottom() + 1), qRgb(255, 255, 255));
+    }
 }
 
 TEST(Screens, TheMainWindowsRenderSomething) {

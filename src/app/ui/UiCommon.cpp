@@ -2,6 +2,9 @@
 
 #include <QFileDialog>
 #include <QFontDatabase>
+#include <QPainter>
+#include <QWidget>
+#include <algorithm>
 
 namespace quaeryn::ui {
 
@@ -11,6 +14,21 @@ QFont FixedFont(double points) {
     font.setFixedPitch(true);
     if (points > 0) font.setPointSizeF(points);
     return font;
+}
+
+void DrawSunkenBorder(QPainter& painter, const QWidget* control) {
+    if (!control || !control->isVisible()) return;
+    const QRect r = control->geometry();
+    const int width = std::max(1, 15 / kTwipsPerPixel);
+    for (int d = 1; d <= width; ++d) {
+        const int left = r.left() - d, top = r.top() - d, right = r.right() + d, bottom = r.bottom() + d;
+        painter.setPen(QColor(128, 128, 128));
+        painter.drawLine(left, top, left, bottom);
+        painter.drawLine(left, top, right, top);
+        painter.setPen(Qt::white);
+        painter.drawLine(right, top, right, bottom);
+        painter.drawLine(left, bottom, right, bottom);
+    }
 }
 
 FileDialogs& Dialogs() {

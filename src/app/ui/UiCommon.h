@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QFont>
+#include <QPainter>
 #include <QString>
 #include <functional>
 #include <string>
@@ -19,6 +20,11 @@ inline std::string S(const QString& s) { return s.toStdString(); }
 inline constexpr int kTwipsPerPixel = 15;
 inline int ToPixels(double twips) { return static_cast<int>(twips / kTwipsPerPixel + (twips >= 0 ? 0.5 : -0.5)); }
 inline double ToTwips(int pixels) { return static_cast<double>(pixels) * kTwipsPerPixel; }
+
+// The sunken bevel drawn around a control on its window: a 15-twip line
+// (one pixel) of grey on the left and top, white on the right and bottom,
+// just outside the control's rectangle.
+void DrawSunkenBorder(class QPainter& painter, const QWidget* control);
 
 // The system's fixed-pitch font at a size in points.
 QFont FixedFont(double points = 10);

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -264,6 +265,19 @@ bool InputDataWindow::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void InputDataWindow::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    // The bevel around every label, frame, text box, the check box and the
+    // TZ Help label.
+    QPainter painter(this);
+    for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        const QString name = child->objectName();
+        if (name.startsWith("lbl") || name.startsWith("txt") || name.startsWith("Frame") || name == "chkLMT" ||
+            name == "Label1")
+            DrawSunkenBorder(painter, child);
+    }
 }
 
 void InputDataWindow::mouseReleaseEvent(QMouseEvent* event) {

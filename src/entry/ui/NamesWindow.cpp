@@ -49,6 +49,18 @@ NamesWindow::NamesWindow(Session& session, QWidget* parent) : QWidget(parent, Qt
     LoadList();
 }
 
+void NamesWindow::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    QPainter painter(this);
+    DrawSunkenBorder(painter, namesOnFile_);
+}
+
+void NameEditWindow::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    QPainter painter(this);
+    DrawSunkenBorder(painter, txtContent_);
+}
+
 void NamesWindow::ShowNameFileLabel() {
     lblNamesOnFile_->setText(
         QString::fromStdString(session_.currentNameFile.filename().string()).toUpper());

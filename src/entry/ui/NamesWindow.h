@@ -45,6 +45,9 @@ public:
     std::function<void()> entriesChanged;
     std::function<bool()> castRequested;
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     void ShowNameFileLabel();
 
@@ -67,6 +70,9 @@ public:
     void btnSave_Click();
     void btnQuit_Click();
     QPlainTextEdit* txtContent() const { return txtContent_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     Session& session_;

@@ -33,6 +33,12 @@ TimeZoneWindow::TimeZoneWindow(Session& session, QWidget* parent) : QWidget(pare
     resize(metrics.horizontalAdvance(QString(48, 'M')) + 40, 420);
 }
 
+void TimeZoneWindow::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    QPainter painter(this);
+    DrawSunkenBorder(painter, lstTimeZones_);
+}
+
 void TimeZoneWindow::lstTimeZones_Click(const QString& line) {
     if (PickTimeZone(S(line), table_, session_.entries, session_.prompt) && entriesChanged) entriesChanged();
 }

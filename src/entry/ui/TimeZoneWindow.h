@@ -27,6 +27,9 @@ public:
     // The entries changed: the Input Data window shows them.
     std::function<void()> entriesChanged;
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     Session& session_;
     QListWidget* lstTimeZones_;
