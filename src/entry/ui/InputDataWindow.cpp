@@ -45,6 +45,9 @@ QGroupBox* Frame(QWidget* parent, const char* name, const char* caption, QRadioB
 QLabel* Caption(QWidget* parent, const char* name, const char* text) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
+    // As tall as its text, so that the bevel hugs it.
+    label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    label->setContentsMargins(2, 0, 2, 0);
     return label;
 }
 
@@ -91,10 +94,12 @@ InputDataWindow::InputDataWindow(Session& session, QWidget* parent)
     Label1 = new QLabel("<a href=\"tz\">TZ Help</a>", this);
     Label1->setObjectName("Label1");
     Label1->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
-    Label1->setFrameShape(QFrame::Panel);
-    Label1->setFrameShadow(QFrame::Sunken);
+    Label1->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    Label1->setContentsMargins(2, 0, 2, 0);
 
     auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(8);
     grid->addWidget(Caption(this, "lblName", "Name"), 0, 0);
     grid->addWidget(txtName, 0, 1, 1, 5);
     grid->addWidget(Caption(this, "lblMonth", "Month"), 1, 0);
