@@ -585,6 +585,15 @@ TEST(MainWindow, ExitWritesTheSettings) {
     const std::string text = Bytes(g.folder.path() / "Quaeryn.ini");
     EXPECT_NE(text.find("FontSize= 11\r\n"), std::string::npos) << text;
     EXPECT_NE(text.find("DataFile="), std::string::npos);
+    // The main window reopens where it was, without drifting by its frame.
+    g.Start();
+    g.window->setGeometry(30, 40, 700, 60);
+    const QRect place = g.window->geometry();
+    g.window->ShutDown();
+    EXPECT_NE(Bytes(g.folder.path() / "Quaeryn.ini").find("QuaerynWidth= " + std::to_string(place.width() * 15) + "\r\n"),
+              std::string::npos);
+    g.Start();
+    EXPECT_EQ(g.window->geometry(), place);
 }
 
 TEST(Screens, EntryFieldsHaveTheSunkenBevel) {

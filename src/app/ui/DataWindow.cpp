@@ -63,8 +63,8 @@ DataWindow::DataWindow(Session& session, QWidget* parent) : QMainWindow(parent),
 
     // Place, size and font from the settings.
     const Settings& s = session_.settings;
-    resize(std::max(200, ToPixels(s.DataWidth)), std::max(120, ToPixels(s.DataHeight)));
-    move(ToPixels(s.DataLeft), ToPixels(s.DataTop));
+    setGeometry(ToPixels(s.DataLeft), ToPixels(s.DataTop), std::max(200, ToPixels(s.DataWidth)),
+                std::max(120, ToPixels(s.DataHeight)));
     mnuFontsBold_->setChecked(s.FontBold != 0);
     mnuFontsItalic_->setChecked(s.FontItalic != 0);
     ApplyFont();
@@ -98,11 +98,13 @@ void DataWindow::ShowPage() {
 void DataWindow::StorePlace() {
     if (!loaded_ || isMinimized()) return;
     Settings& s = session_.settings;
-    const QRect frame = geometry();
-    s.DataTop = static_cast<int16_t>(std::clamp(ToTwips(frame.top()), -32768.0, 32767.0));
-    s.DataLeft = static_cast<int16_t>(std::clamp(ToTwips(frame.left()), -32768.0, 32767.0));
-    s.DataHeight = static_cast<int16_t>(std::clamp(ToTwips(frame.height()), 1.0, 32767.0));
-    s.DataWidth = static_cast<int16_t>(std::clamp(ToTwips(frame.width()), 1.0, 32767.0));
+    // The inner area's place and size, as setGeometry() takes them back, so
+    // the window reopens exactly where it was (no drift by its frame).
+    const QRect inner = geometry();
+    s.DataTop = static_cast<int16_t>(std::clamp(ToTwips(inner.top()), -32768.0, 32767.0));
+    s.DataLeft = static_cast<int16_t>(std::clamp(ToTwips(inner.left()), -32768.0, 32767.0));
+    s.DataHeight = static_cast<int16_t>(std::clamp(ToTwips(inner.height()), 1.0, 32767.0));
+    s.DataWidth = static_cast<int16_t>(std::clamp(ToTwips(inner.width()), 1.0, 32767.0));
 }
 
 void DataWindow::moveEvent(QMoveEvent* event) {

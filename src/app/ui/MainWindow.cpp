@@ -65,8 +65,8 @@ MainWindow::MainWindow(Session& session, QWidget* parent) : QMainWindow(parent),
     session_.chartCast = [this] { OnChartCast(); };
 
     const Settings& s = session_.settings;
-    move(ToPixels(s.QuaerynLeft), ToPixels(s.QuaerynTop));
-    resize(std::max(ToPixels(s.QuaerynWidth), 200), std::max(ToPixels(s.QuaerynHeight), menuBar()->sizeHint().height()));
+    setGeometry(ToPixels(s.QuaerynLeft), ToPixels(s.QuaerynTop), std::max(ToPixels(s.QuaerynWidth), 200),
+                std::max(ToPixels(s.QuaerynHeight), menuBar()->sizeHint().height()));
 
     timer1_ = new QTimer(this);
     timer1_->setObjectName("Timer1");
@@ -319,10 +319,11 @@ void MainWindow::ShutDown() {
     shutDown_ = true;
     if (input_) input_->CommitEntries();
     Settings& s = session_.settings;
-    s.QuaerynTop = ToTwips(geometry().top());
-    s.QuaerynLeft = ToTwips(geometry().left());
-    s.QuaerynHeight = ToTwips(geometry().height());
-    s.QuaerynWidth = ToTwips(geometry().width());
+    const QRect inner = geometry();
+    s.QuaerynTop = ToTwips(inner.top());
+    s.QuaerynLeft = ToTwips(inner.left());
+    s.QuaerynHeight = ToTwips(inner.height());
+    s.QuaerynWidth = ToTwips(inner.width());
     session_.ShutDown();
     timer1_->stop();
     QApplication::closeAllWindows();
