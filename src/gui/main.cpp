@@ -1,12 +1,12 @@
 // The desktop program: the data folder, the start-up sequence, the windows.
 #include <QApplication>
-#include <QMessageBox>
 #include <QStandardPaths>
 #include <cstdlib>
 #include <filesystem>
 
 #include "app/AppDirectory.h"
 #include "app/Clock.h"
+#include "app/Messages.h"
 #include "app/Session.h"
 #include "app/ui/AboutWindow.h"
 #include "app/ui/MainWindow.h"
@@ -62,15 +62,13 @@ int main(int argc, char** argv) {
     }
 
     // The data folder, filled with the shipped files it lacks.
+    quaeryn::ui::QtPrompt prompt;
     const quaeryn::AppDirectory dir(appDir);
     if (!dir.Seed(quaeryn::ShippedDataDir(ProgramPath(argv[0])))) {
-        QMessageBox::critical(nullptr, "Error!",
-                              QString("The data folder %1 cannot be created or written.")
-                                  .arg(QString::fromStdString(appDir.string())));
+        prompt.notify(quaeryn::msg::DataFolderUnusable(appDir.string()));
         return 1;
     }
 
-    quaeryn::ui::QtPrompt prompt;
     quaeryn::SystemClock clock;
     quaeryn::Session session(dir, prompt, clock);
 
