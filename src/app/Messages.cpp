@@ -180,4 +180,12 @@ PromptMessage NameFileWriteFailed(const std::string& path) {
                 PromptIcon::Critical);
 }
 
+PromptMessage DataFolderUnusable(const std::string& path) {
+    return Make("data-folder-unusable", "Error!",
+                "The data folder " + path +
+                    " cannot be created or written. Start Quaeryn with --app-dir and a folder you "
+                    "may write to.",
+                PromptIcon::Critical);
+}
+
 }  // namespace quaeryn::msg

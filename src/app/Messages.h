@@ -45,4 +45,7 @@ PromptMessage NameFileUnreadable(const std::string& path);
 // as they were.
 PromptMessage NameFileWriteFailed(const std::string& path);
 
+// The desktop program: the data folder cannot be created or filled.
+PromptMessage DataFolderUnusable(const std::string& path);
+
 }  // namespace quaeryn::msg

@@ -1,0 +1,125 @@
+#include "app/Session.h"
+
+#include <system_error>
+
+#include "app/CastChart.h"
+#include "app/Commands.h"
+#include "app/Messages.h"
+#include "app/TextFile.h"
+#include "entry/InputRules.h"
+
+namespace quaeryn {
+
+const HouseSystemItem (&HouseSystemItems())[9] {
+    static const HouseSystemItem items[9] = {
+        {"mnuHousePlacidus", "&Placidus", "P"},
+        {"mnuHouseRegiomontanus", "&Regiomontanus", "R"},
+        {"mnuHouseKoch", "&Koch", "K"},
+        {"mnuHouseCampanus", "&Campanus", "C"},
+        {"mnuHousePorphyry", "P&orphyry", "O"},
+        {"mnuHouseEqualAsc", "&Equal - Asc", "EA"},
+        {"mnuHouseEqualMC", "E&qual - MC", "EM"},
+        {"mnuHouseMeridian", "&Meridian", "M"},
+        {"mnuHouseMorinus", "Mor&inus", "I"},
+    };
+    return items;
+}
+
+Session::Session(AppDirectory directory, UserPrompt& userPrompt, const Clock& systemClock)
+    : dir(std::move(directory)), buffer(userPrompt), prompt(userPrompt), clock(systemClock) {
+    settings = DefaultSettings(dir.root());
+    currentNameFile = settings.DataFile;
+}
+
+void Session::StartUp(const RegionalFormats& formats, const LayoutConstants& screen) {
+    ReadOptions(OptionsPath(), options);
+    settings = ReadSettings(SettingsPath(), dir.root());
+    regional = formats;
+    layout = screen;
+    buffer.ResetBuffers();
+    buffer.CurrentDocFile.clear();
+    houseCode = HouseCodeFromOption27(options[27]);
+    data = LoadDataFiles(dir);
+    currentNameFile = settings.DataFile;
+}
+
+bool Session::ReloadOptions() { return ReadOptions(OptionsPath(), options); }
+
+bool Session::RestoreDefaultOptions() {
+    std::error_code ec;
+    const auto master = dir.Resolve("OPTIONS.MST");
+    if (!std::filesystem::is_regular_file(master, ec)) {
+        prompt.notify(msg::RestoreDefaultsFailed());
+        return false;
+    }
+    const auto bytes = ReadWholeFile(master);
+    if (!bytes || !WriteFileAtomically(OptionsPath(), *bytes)) {
+        prompt.notify(msg::RestoreDefaultsFailed());
+        return false;
+    }
+    return true;
+}
+
+bool Session::ShutDown() {
+    settings.DataFile = currentNameFile.string();
+    return WriteSettings(SettingsPath(), settings);
+}
+
+void Session::ShowPage() {
+    if (buffer.ShowDataWindow(Minimized()) && showDataWindow) showDataWindow();
+}
+
+bool Session::Cast() {
+    buffer.ResetBuffers();
+    auto cast = CastChart(entries, houseCode, options, regional, prompt);
+    if (!cast) return false;
+    chart = std::move(cast);
+    if (chartCast) chartCast();
+    buffer.BeginReport();
+    WriteDefaultReport(*chart, Context(), buffer);
+    ShowPage();
+    return true;
+}
+
+void Session::OpenInputWindows() {
+    buffer.CurrentDocFile.clear();
+    buffer.ResetBuffers();
+    if (entries.name == "Now") RefreshPresentTime(entries, clock.now(), prompt);
+}
+
+bool Session::SelectHouseSystem(const std::string& code) {
+    houseCode = NormalizeHouseCode(code);
+    return RecastChart();
+}
+
+bool Session::RecastChart() {
+    OpenInputWindows();
+    return Cast();
+}
+
+Session::ReportOutcome Session::RunReportCommand(const std::string& id) {
+    const ReportCommand* command = FindReportCommand(id);
+    if (!command) return ReportOutcome::UnknownCommand;
+    if (!command->write) return ReportOutcome::NotAvailable;
+    if (!chart) return ReportOutcome::NoChart;
+    buffer.BeginReport();
+    command->write(*chart, Context(), buffer);
+    ShowPage();
+    return ReportOutcome::Shown;
+}
+
+bool Session::ShowHelpText(const std::string& file) {
+    HelpFileName = file;
+    buffer.BeginReport();
+    const auto text = ReadWholeFile(dir.Resolve(file));
+    if (!text) {
+        prompt.notify(msg::HelpFileMissing(file));
+        return false;
+    }
+    for (auto& line : SplitLines(*text)) buffer.AppendLine(std::move(line));
+    buffer.AppendBlankLine();
+    ShowPage();
+    return true;
+}
+
+}  // namespace quaeryn

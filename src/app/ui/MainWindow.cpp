@@ -1,0 +1,338 @@
+#include "app/ui/MainWindow.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+#include <fstream>
+
+#include "app/Commands.h"
+#include "app/Messages.h"
+#include "app/Session.h"
+#include "app/ui/DataWindow.h"
+#include "app/ui/OptionsWindow.h"
+#include "app/ui/UiCommon.h"
+#include "entry/NameFile.h"
+#include "entry/ui/InputDataWindow.h"
+#include "entry/ui/NamesWindow.h"
+#include "entry/ui/TimeZoneWindow.h"
+
+namespace quaeryn::ui {
+
+namespace {
+
+struct HelpItem {
+    const char* id;
+    const char* caption;
+    const char* file;  // nullptr: a separator
+};
+
+// The Help menu: every help text of the data folder.
+const HelpItem kHelpItems[] = {
+    {"mnuHelpQuaeryn", "&Quaeryn Window", "Quaeryn.HLP"},
+    {"mnuSplit0", "-", nullptr},
+    {"mnuHelpInputD", "&Input Data Window", "INPUTD.HLP"},
+    {"mnuHelpNames", "&Names Window", "NAMES.HLP"},
+    {"mnuHelpOptions", "&Options Window", "OPTIONS.HLP"},
+    {"mnuHelpOutputD1", "Da&ta Window", "OUTPUTD1.HLP"},
+    {"mnuHelpWheels", "&Chartwheels Window", "WHEELS.HLP"},
+    {"mnuHelpNameedit", "&Edit A Name File Window", "NAMEEDIT.HLP"},
+    {"mnuHelpPrntfile", "&File To Print  Window", "PRNTFILE.HLP"},
+    {"mnuHelpAnalyzer", "Horary Analy&zer Window", "ANALYZER.HLP"},
+    {"mnuSplit1", "-", nullptr},
+    {"mnuHelpHints", "Hint&s", "HINTS.HLP"},
+    {"mnuShortcutKeys", "Shortcut &keys", "SHORTCUT.HLP"},
+    {"mnuHelpLicense", "&License Agreement", "LICENSE.HLP"},
+    {"mnuSplit2", "-", nullptr},
+    {"mnuHelpHoraryNotes", "Ho&rary Notes", "HORARY.NOT"},
+    {"mnuHelpHoraryIndex", "Horary Practioner Inde&x", "INDEX.TXT"},
+    {"mnuSplit3", "-", nullptr},
+    {"mnuHelpRevisions", "Re&vision history", "REVISION.HLP"},
+};
+
+}  // namespace
+
+MainWindow::MainWindow(Session& session, QWidget* parent) : QMainWindow(parent), session_(session) {
+    setObjectName("Quaeryn");
+    setWindowTitle(QString(kCaptionPrefix).trimmed());
+    BuildMenus();
+
+    session_.showDataWindow = [this] { dataWindow()->ShowPage(); };
+    session_.dataWindowMinimized = [this] { return data_ && data_->IsMinimized(); };
+    session_.chartCast = [this] { OnChartCast(); };
+
+    const Settings& s = session_.settings;
+    setGeometry(ToPixels(s.QuaerynLeft), ToPixels(s.QuaerynTop), std::max(ToPixels(s.QuaerynWidth), 200),
+                std::max(ToPixels(s.QuaerynHeight), menuBar()->sizeHint().height()));
+
+    timer1_ = new QTimer(this);
+    timer1_->setObjectName("Timer1");
+    timer1_->setInterval(1000);
+    connect(timer1_, &QTimer::timeout, this, &MainWindow::ClockTick);
+    timer1_->start();
+    ClockTick();
+}
+
+MainWindow::~MainWindow() {
+    session_.showDataWindow = nullptr;
+    session_.dataWindowMinimized = nullptr;
+    session_.chartCast = nullptr;
+}
+
+QAction* MainWindow::Register(QAction* action, const QString& id, const QString& shortcut) {
+    action->setObjectName(id);
+    if (!shortcut.isEmpty()) {
+        action->setShortcut(QKeySequence(shortcut));
+        action->setShortcutContext(Qt::ApplicationShortcut);
+    }
+    actions_.insert(id, action);
+    return action;
+}
+
+bool MainWindow::trigger(const QString& id) {
+    QAction* a = action(id);
+    if (!a || !a->isEnabled()) return false;
+    a->trigger();
+    return true;
+}
+
+void MainWindow::BuildMenus() {
+    QMenuBar* bar = menuBar();
+
+    QMenu* mnuFile = bar->addMenu("&File");
+    Register(mnuFile->menuAction(), "mnuFile");
+    Register(mnuFile->addAction("E&xit", this, &MainWindow::ShutDown), "mnuFileExit", "F12");
+
+    Register(bar->addAction("&Input", this, &MainWindow::OpenInputWindows), "mnuInputData")->setVisible(false);
+
+    QMenu* mnuHouseSystem = bar->addMenu("Hou&ses");
+    Register(mnuHouseSystem->menuAction(), "mnuHouseSystem");
+    houseGroup_ = new QActionGroup(this);
+    houseGroup_->setExclusive(true);
+    for (const auto& item : HouseSystemItems()) {
+        const QString id = item.id;
+        QAction* a = Register(mnuHouseSystem->addAction(item.caption), id);
+        a->setCheckable(true);
+        a->setData(QString(item.code));
+        houseGroup_->addAction(a);
+        connect(a, &QAction::triggered, this, [this, id] { SelectHouseSystem(id); });
+    }
+
+    QMenu* mnuData = bar->addMenu("&Data");
+    Register(mnuData->menuAction(), "mnuData")->setVisible(false);
+    for (const auto& command : ReportCommands()) {
+        if (command.id == "mnuWheelsAscii") continue;  // drawn with the wheels
+        if (command.id == "mnuHoraryBasics") Register(mnuData->addSeparator(), "mnuSplit10");
+        const QString id = Q(command.id);
+        QAction* a = Register(mnuData->addAction(Q(command.caption)), id, Q(command.shortcut));
+        a->setEnabled(command.write != nullptr);
+        connect(a, &QAction::triggered, this, [this, id] { session_.RunReportCommand(S(id)); });
+    }
+    // The Horary Analyzer belongs to the reference tools, not built yet.
+    Register(mnuData->addAction("&Horary Analyzer"), "mnuHoraryAnalyzer", "F11")->setEnabled(false);
+
+    // The chartwheels are not built yet: their items show disabled.
+    QAction* wheel = Register(bar->addAction("&Wheel"), "mnuWheelsSingleNatal");
+    wheel->setVisible(false);
+    wheel->setEnabled(false);
+    QAction* dual = Register(bar->addAction("D&ual Wheel"), "mnuWheelsDual");
+    dual->setVisible(false);
+    dual->setEnabled(false);
+
+    Register(bar->addAction("&Options", this, &MainWindow::ShowOptionsWindow), "mnuOptions");
+    Register(bar->addAction("&Keywords"), "mnuKeywords")->setEnabled(false);
+
+    QMenu* mnuHelp = bar->addMenu("&Help");
+    Register(mnuHelp->menuAction(), "mnuHelp");
+    for (const auto& item : kHelpItems) {
+        if (!item.file) {
+            Register(mnuHelp->addSeparator(), item.id);
+            continue;
+        }
+        const QString file = item.file;
+        QAction* a = Register(mnuHelp->addAction(item.caption), item.id,
+                              QString(item.id) == "mnuHelpQuaeryn" ? "F1" : QString());
+        connect(a, &QAction::triggered, this, [this, file] { ShowHelpText(file); });
+    }
+}
+
+void MainWindow::ShowStartWindows() {
+    for (const auto& item : HouseSystemItems())
+        if (session_.houseCode == item.code) action(item.id)->setChecked(true);
+    show();
+    // The Input Data window opens below the menu bar window.
+    inputWindow()->move(frameGeometry().left(), frameGeometry().bottom() + 24);
+    inputWindow()->show();
+    ReloadNamesWindow();
+    names_->activateWindow();
+}
+
+QString MainWindow::CheckedHouseSystem() const {
+    QAction* checked = houseGroup_->checkedAction();
+    return checked ? checked->objectName() : QString();
+}
+
+DataWindow* MainWindow::dataWindow() {
+    if (!data_) {
+        data_ = new DataWindow(session_, this);
+        data_->setWindowFlag(Qt::Window, true);
+        data_->focusMainWindow = [this] {
+            activateWindow();
+            raise();
+            setFocus();
+        };
+    }
+    return data_;
+}
+
+InputDataWindow* MainWindow::inputWindow() {
+    if (!input_) {
+        input_ = new InputDataWindow(session_, this);
+        input_->castRequested = [this] { return CastFromEntries(); };
+        input_->focusMainWindow = [this] {
+            activateWindow();
+            setFocus();
+        };
+        input_->openTimeZones = [this] { OpenTimeZoneWindow(); };
+        input_->saveToDisk = [this] { SaveToDisk(); };
+    }
+    return input_;
+}
+
+void MainWindow::SaveToDisk() {
+    // A name with a comma is refused before any file is chosen.
+    if (session_.entries.name.find(',') == std::string::npos) {
+        const QString start = session_.currentNameFile.empty()
+                                  ? Q((session_.dir.root() / "Horary.fil").string())
+                                  : Q(session_.currentNameFile.string());
+        const QString path = Dialogs().append(input_, "Save to disk", start, "Name Files (*.FIL *.fil)");
+        if (path.isEmpty()) return;
+        SaveNameRecord(session_.entries, S(path), session_.regional, session_.prompt);
+    } else {
+        SaveNameRecord(session_.entries, session_.currentNameFile, session_.regional, session_.prompt);
+    }
+    ReloadNamesWindow();
+}
+
+NamesWindow* MainWindow::ReloadNamesWindow() {
+    if (!names_) {
+        names_ = new NamesWindow(session_, this);
+        names_->entriesChanged = [this] { inputWindow()->LoadEntries(); };
+        names_->castRequested = [this] {
+            inputWindow()->activateWindow();
+            return CastFromEntries();
+        };
+        const QRect beside = inputWindow()->frameGeometry();
+        names_->move(beside.right() + 8, beside.top());
+    } else {
+        names_->LoadList();
+    }
+    names_->show();
+    return names_;
+}
+
+TimeZoneWindow* MainWindow::OpenTimeZoneWindow() {
+    UnloadTimeZoneWindow();
+    timeZone_ = new TimeZoneWindow(session_, this);
+    timeZone_->entriesChanged = [this] { inputWindow()->LoadEntries(); };
+    // Its left edge at the Input Data window's width, as beside it.
+    timeZone_->move(inputWindow()->frameGeometry().left() + inputWindow()->width(), inputWindow()->y());
+    timeZone_->show();
+    return timeZone_;
+}
+
+void MainWindow::OnChartCast() {
+    // The first successful cast shows the menus that need a chart; they stay.
+    for (const char* id : {"mnuData", "mnuWheelsSingleNatal", "mnuWheelsDual", "mnuInputData"})
+        action(id)->setVisible(true);
+    if (input_) input_->hide();
+    if (names_) names_->hide();
+}
+
+bool MainWindow::CastFromEntries() {
+    UnloadTimeZoneWindow();
+    if (input_) input_->CommitEntries();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool cast = session_.Cast();
+    QApplication::restoreOverrideCursor();
+    if (!cast && input_) input_->LoadEntries();
+    return cast;
+}
+
+void MainWindow::UnloadTimeZoneWindow() {
+    if (!timeZone_) return;
+    timeZone_->close();
+    timeZone_->deleteLater();
+    timeZone_ = nullptr;
+}
+
+void MainWindow::OpenInputWindows() {
+    if (input_) input_->CommitEntries();
+    session_.OpenInputWindows();
+    if (data_) data_->close();
+    inputWindow()->LoadEntries();
+    inputWindow()->show();
+    inputWindow()->raise();
+    ReloadNamesWindow();
+}
+
+void MainWindow::SelectHouseSystem(const QString& id) {
+    if (QAction* a = action(id)) {
+        a->setChecked(true);  // the group clears the others
+        session_.houseCode = S(a->data().toString());
+    }
+    RecastChart();
+}
+
+void MainWindow::RecastChart() {
+    OpenInputWindows();
+    UnloadTimeZoneWindow();
+    CastFromEntries();
+}
+
+void MainWindow::ShowHelpText(const QString& file) { session_.ShowHelpText(S(file)); }
+
+void MainWindow::ShowOptionsWindow() {
+    // The option file is opened once as a test before the window opens.
+    if (!std::ifstream(session_.OptionsPath(), std::ios::binary).is_open()) {
+        session_.prompt.notify(msg::OptionsFileNotFound());
+        return;
+    }
+    if (!options_) options_ = new OptionsWindow(session_, this);
+    options_->Reload();
+    options_->show();
+    options_->raise();
+}
+
+void MainWindow::ClockTick() {
+    const LocalDateTime now = session_.clock.now();
+    const std::string date = session_.regional.FormatDate({now.day, now.month, now.year});
+    setWindowTitle(QString(kCaptionPrefix) + Q(date) + "     " +
+                   Q(session_.regional.LongTime(now.hour * 3600L + now.minute * 60L + now.second)));
+}
+
+void MainWindow::ShutDown() {
+    if (shutDown_) return;
+    shutDown_ = true;
+    if (input_) input_->CommitEntries();
+    Settings& s = session_.settings;
+    const QRect inner = geometry();
+    s.QuaerynTop = ToTwips(inner.top());
+    s.QuaerynLeft = ToTwips(inner.left());
+    s.QuaerynHeight = ToTwips(inner.height());
+    s.QuaerynWidth = ToTwips(inner.width());
+    session_.ShutDown();
+    timer1_->stop();
+    QApplication::closeAllWindows();
+    QApplication::quit();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    ShutDown();
+    event->accept();
+}
+
+}  // namespace quaeryn::ui

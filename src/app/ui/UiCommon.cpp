@@ -1,0 +1,49 @@
+#include "app/ui/UiCommon.h"
+
+#include <QFileDialog>
+#include <QFontDatabase>
+#include <QPainter>
+#include <QWidget>
+#include <algorithm>
+
+namespace quaeryn::ui {
+
+QFont FixedFont(double points) {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    if (points > 0) font.setPointSizeF(points);
+    return font;
+}
+
+void DrawSunkenBorder(QPainter& painter, const QWidget* control) {
+    if (!control || !control->isVisible()) return;
+    const QRect r = control->geometry();
+    const int width = std::max(1, 15 / kTwipsPerPixel);
+    for (int d = 1; d <= width; ++d) {
+        const int left = r.left() - d, top = r.top() - d, right = r.right() + d, bottom = r.bottom() + d;
+        painter.setPen(QColor(128, 128, 128));
+        painter.drawLine(left, top, left, bottom);
+        painter.drawLine(left, top, right, top);
+        painter.setPen(Qt::white);
+        painter.drawLine(right, top, right, bottom);
+        painter.drawLine(left, bottom, right, bottom);
+    }
+}
+
+FileDialogs& Dialogs() {
+    static FileDialogs dialogs{
+        [](QWidget* parent, const QString& caption, const QString& proposed, const QString& filter) {
+            return QFileDialog::getSaveFileName(parent, caption, proposed, filter);
+        },
+        [](QWidget* parent, const QString& caption, const QString& proposed, const QString& filter) {
+            return QFileDialog::getOpenFileName(parent, caption, proposed, filter);
+        },
+        [](QWidget* parent, const QString& caption, const QString& proposed, const QString& filter) {
+            return QFileDialog::getSaveFileName(parent, caption, proposed, filter, nullptr,
+                                                QFileDialog::DontConfirmOverwrite);
+        }};
+    return dialogs;
+}
+
+}  // namespace quaeryn::ui

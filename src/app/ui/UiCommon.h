@@ -1,0 +1,45 @@
+// Small helpers shared by the windows: text conversion, twips, the
+// fixed-pitch font and the file dialogs (replaceable, so that scripted runs
+// and tests never wait on a modal dialog).
+#pragma once
+
+#include <QFont>
+#include <QPainter>
+#include <QString>
+#include <functional>
+#include <string>
+
+class QWidget;
+
+namespace quaeryn::ui {
+
+inline QString Q(const std::string& s) { return QString::fromStdString(s); }
+inline std::string S(const QString& s) { return s.toStdString(); }
+
+// Window placement is kept in twips: 15 twips to a pixel.
+inline constexpr int kTwipsPerPixel = 15;
+inline int ToPixels(double twips) { return static_cast<int>(twips / kTwipsPerPixel + (twips >= 0 ? 0.5 : -0.5)); }
+inline double ToTwips(int pixels) { return static_cast<double>(pixels) * kTwipsPerPixel; }
+
+// The sunken bevel drawn around a control on its window: a 15-twip line
+// (one pixel) of grey on the left and top, white on the right and bottom,
+// just outside the control's rectangle.
+void DrawSunkenBorder(class QPainter& painter, const QWidget* control);
+
+// The system's fixed-pitch font at a size in points.
+QFont FixedFont(double points = 10);
+
+// The file dialogs: a save chooser (asks before replacing a file), an open
+// chooser, and a chooser of a file to add to (an existing file or a new
+// name, without the question). Each takes the parent, the caption, the
+// proposed path (folder plus file name) and the filter, and returns the
+// chosen path or an empty text when cancelled.
+struct FileDialogs {
+    using Chooser = std::function<QString(QWidget*, const QString&, const QString&, const QString&)>;
+    Chooser save;
+    Chooser open;
+    Chooser append;
+};
+FileDialogs& Dialogs();
+
+}  // namespace quaeryn::ui

@@ -1,0 +1,172 @@
+#include "entry/ui/NamesWindow.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/Messages.h"
+#include "app/Session.h"
+#include "app/TextFile.h"
+#include "app/ui/OptionsWindow.h"
+#include "app/ui/UiCommon.h"
+
+namespace quaeryn::ui {
+
+NamesWindow::NamesWindow(Session& session, QWidget* parent) : QWidget(parent, Qt::Window), session_(session) {
+    setObjectName("Names");
+    setWindowTitle("Names");
+    lblNamesOnFile_ = new QLabel(this);
+    lblNamesOnFile_->setObjectName("lblNamesOnFile");
+    lblNamesOnFile_->setAlignment(Qt::AlignCenter);
+    namesOnFile_ = new QListWidget(this);
+    namesOnFile_->setObjectName("NamesOnFile");
+    namesOnFile_->setSortingEnabled(true);
+    namesOnFile_->setFrameShadow(QFrame::Sunken);
+    cmdEditList_ = new QPushButton("Edit this List", this);
+    cmdEditList_->setObjectName("cmdEditList");
+    cmdNewFileList_ = new QPushButton("Change List", this);
+    cmdNewFileList_->setObjectName("cmdNewFileList");
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdEditList_);
+    buttons->addWidget(cmdNewFileList_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lblNamesOnFile_);
+    layout->addWidget(namesOnFile_);
+    layout->addLayout(buttons);
+    resize(260, 380);
+
+    connect(namesOnFile_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { NamesOnFile_Click(item->text()); });
+    connect(namesOnFile_, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { NamesOnFile_DblClick(item->text()); });
+    connect(cmdEditList_, &QPushButton::clicked, this, &NamesWindow::cmdEditList_Click);
+    connect(cmdNewFileList_, &QPushButton::clicked, this, &NamesWindow::cmdNewFileList_Click);
+    LoadList();
+}
+
+void NamesWindow::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    QPainter painter(this);
+    DrawSunkenBorder(painter, namesOnFile_);
+}
+
+void NameEditWindow::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    QPainter painter(this);
+    DrawSunkenBorder(painter, txtContent_);
+}
+
+void NamesWindow::ShowNameFileLabel() {
+    lblNamesOnFile_->setText(
+        QString::fromStdString(session_.currentNameFile.filename().string()).toUpper());
+}
+
+void NamesWindow::LoadList() {
+    bool opened = false;
+    NameList list;
+    if (!session_.currentNameFile.empty()) list = ReadNameFile(session_.currentNameFile, &opened);
+    if (!opened) {
+        // The name file in use cannot be opened: the data folder's
+        // HORARY.FIL is listed instead, and becomes the file in use, so the
+        // label, "Edit this List" and the saves all mean the listed file.
+        const auto fallback = session_.dir.Resolve("HORARY.FIL");
+        list = ReadNameFile(fallback, &opened);
+        session_.currentNameFile = fallback;
+        if (!opened) list = NameList{};
+    }
+    session_.settings.DataFile = session_.currentNameFile.string();
+    list_ = std::move(list);
+    ShowNameFileLabel();
+    namesOnFile_->setUpdatesEnabled(false);
+    namesOnFile_->clear();
+    for (const auto& record : list_.records) namesOnFile_->addItem(Q(record.name));
+    namesOnFile_->setUpdatesEnabled(true);
+    if (list_.error) session_.prompt.notify(msg::NameFileError());
+}
+
+void NamesWindow::NamesOnFile_Click(const QString& name) {
+    NameRecord* record = FindNameRecord(list_, S(name));
+    if (!record) {
+        session_.prompt.notify(msg::NameFormatError());
+        return;
+    }
+    FillFromRecord(*record, session_.entries, session_.regional, session_.prompt);
+    if (entriesChanged) entriesChanged();
+}
+
+void NamesWindow::NamesOnFile_DblClick(const QString& name) {
+    NamesOnFile_Click(name);
+    hide();
+    if (castRequested) castRequested();
+}
+
+void NamesWindow::cmdEditList_Click() {
+    if (!nameEdit_) nameEdit_ = new NameEditWindow(session_, this);
+    nameEdit_->Reload();
+    nameEdit_->show();
+    nameEdit_->raise();
+}
+
+void NamesWindow::cmdNewFileList_Click() {
+    const QString start = session_.currentNameFile.empty()
+                              ? Q(session_.dir.root().string())
+                              : Q(session_.currentNameFile.string());
+    const QString path = Dialogs().open(this, "Select a File", start, "Name Files (*.FIL *.fil)");
+    if (path.isEmpty()) return;
+    session_.currentNameFile = S(path);
+    LoadList();
+}
+
+NameEditWindow::NameEditWindow(Session& session, NamesWindow* names)
+    : QWidget(names, Qt::Window), session_(session), names_(names) {
+    setObjectName("NameEdit");
+    txtContent_ = new QPlainTextEdit(this);
+    txtContent_->setObjectName("txtContent");
+    txtContent_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    txtContent_->setFont(FixedFont(10));
+    auto* btnSave = new QPushButton("Save", this);
+    btnSave->setObjectName("btnSave");
+    auto* btnQuit = new QPushButton("Quit", this);
+    btnQuit->setObjectName("btnQuit");
+    auto* label = new QLabel("Ctrl-C to copy.  Ctrl-X to cut.  Ctrl-V to paste.", this);
+    label->setObjectName("Label1");
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(btnSave);
+    buttons->addWidget(btnQuit);
+    buttons->addStretch();
+    buttons->addWidget(label);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(txtContent_);
+    layout->addLayout(buttons);
+    resize(620, 420);
+    connect(btnSave, &QPushButton::clicked, this, &NameEditWindow::btnSave_Click);
+    connect(btnQuit, &QPushButton::clicked, this, &NameEditWindow::btnQuit_Click);
+}
+
+void NameEditWindow::Reload() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QString content;
+    if (const auto text = ReadWholeFile(session_.currentNameFile))
+        for (const auto& line : SplitLines(*text)) content += Q(line) + "\n";
+    txtContent_->setPlainText(content);
+    setWindowTitle("Edit: " + Q(session_.currentNameFile.string()));
+    QApplication::restoreOverrideCursor();
+}
+
+void NameEditWindow::btnSave_Click() {
+    if (!WriteFileAtomically(session_.currentNameFile, TextForFile(txtContent_->toPlainText())))
+        session_.prompt.notify(msg::NameFileWriteFailed(session_.currentNameFile.string()));
+}
+
+void NameEditWindow::btnQuit_Click() {
+    close();
+    names_->LoadList();
+    names_->show();
+}
+
+}  // namespace quaeryn::ui

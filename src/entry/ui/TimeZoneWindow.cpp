@@ -1,0 +1,46 @@
+#include "entry/ui/TimeZoneWindow.h"
+
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/Session.h"
+#include "app/ui/UiCommon.h"
+
+namespace quaeryn::ui {
+
+TimeZoneWindow::TimeZoneWindow(Session& session, QWidget* parent) : QWidget(parent, Qt::Window), session_(session) {
+    setObjectName("TimeZone");
+    setWindowTitle("Time Zones");
+    lstTimeZones_ = new QListWidget(this);
+    lstTimeZones_->setObjectName("lstTimeZones");
+    lstTimeZones_->setFont(FixedFont(10));
+    auto* command1 = new QPushButton("Quit", this);
+    command1->setObjectName("Command1");
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lstTimeZones_);
+    layout->addWidget(command1, 0, Qt::AlignHCenter);
+    connect(command1, &QPushButton::clicked, this, &QWidget::close);
+    connect(lstTimeZones_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { lstTimeZones_Click(item->text()); });
+
+    // Load: the lines read before an error stay listed.
+    table_ = LoadTimeZones(session_.dir.Resolve("TZ.DAT"), session_.prompt);
+    lstTimeZones_->setUpdatesEnabled(false);
+    for (const auto& line : table_.lines) lstTimeZones_->addItem(Q(line));
+    lstTimeZones_->setUpdatesEnabled(true);
+    const QFontMetrics metrics(lstTimeZones_->font());
+    resize(metrics.horizontalAdvance(QString(48, 'M')) + 40, 420);
+}
+
+void TimeZoneWindow::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    QPainter painter(this);
+    DrawSunkenBorder(painter, lstTimeZones_);
+}
+
+void TimeZoneWindow::lstTimeZones_Click(const QString& line) {
+    if (PickTimeZone(S(line), table_, session_.entries, session_.prompt) && entriesChanged) entriesChanged();
+}
+
+}  // namespace quaeryn::ui

@@ -1,0 +1,39 @@
+// "Time Zones": the zones of TZ.DAT; a click fills the Input Data window's
+// zone and its East/West choice.
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+#include "entry/TimeZones.h"
+
+class QListWidget;
+
+namespace quaeryn {
+class Session;
+}
+
+namespace quaeryn::ui {
+
+class TimeZoneWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit TimeZoneWindow(Session& session, QWidget* parent = nullptr);
+
+    void lstTimeZones_Click(const QString& line);
+    QListWidget* lstTimeZones() const { return lstTimeZones_; }
+    const TimeZoneTable& table() const { return table_; }
+
+    // The entries changed: the Input Data window shows them.
+    std::function<void()> entriesChanged;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Session& session_;
+    QListWidget* lstTimeZones_;
+    TimeZoneTable table_;
+};
+
+}  // namespace quaeryn::ui

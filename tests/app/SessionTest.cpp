@@ -1,0 +1,271 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "app/Session.h"
+#include "app/TextFile.h"
+#include "support/FixedClock.h"
+#include "support/ScriptedPrompt.h"
+
+namespace quaeryn {
+namespace {
+
+namespace fs = std::filesystem;
+
+class TempFolder {
+public:
+    TempFolder() {
+        static std::atomic<int> counter{0};
+        path_ = fs::temp_directory_path() /
+                ("quaeryn-session-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+        fs::remove_all(path_);
+        fs::create_directories(path_);
+    }
+    ~TempFolder() {
+        std::error_code ec;
+        fs::remove_all(path_, ec);
+    }
+    const fs::path& path() const { return path_; }
+    void Write(const std::string& name, const std::string& text) const {
+        std::ofstream(path_ / name, std::ios::binary) << text;
+    }
+
+private:
+    fs::path path_;
+};
+
+// An option file whose lines carry the given values (1-based), 0 elsewhere.
+std::string OptionText(std::initializer_list<std::pair<int, float>> values) {
+    std::vector<float> v(200, 0.0f);
+    for (const auto& [n, value] : values) v[static_cast<std::size_t>(n - 1)] = value;
+    std::ostringstream out;
+    for (std::size_t i = 0; i < v.size(); ++i) out << v[i] << "       line " << (i + 1) << "\r\n";
+    return out.str();
+}
+
+EventEntries GoodEntries() {
+    EventEntries e;
+    e.name = "John Smith";
+    e.month = "3";
+    e.day = "5";
+    e.year = "2001";
+    e.hour = "10";
+    e.minute = "30";
+    e.tz = "5";
+    e.longDeg = "73";
+    e.longMin = "58";
+    e.latDeg = "40";
+    e.latMin = "45";
+    return e;
+}
+
+struct Fixture {
+    TempFolder folder;
+    test::ScriptedPrompt prompt;
+    test::FixedClock clock{LocalDateTime{2026, 12, 6, 21, 14, 5}};
+    Session session{AppDirectory(folder.path()), prompt, clock};
+    int shown = 0;
+    int cast = 0;
+    bool minimized = false;
+
+    Fixture() {
+        folder.Write("OPTIONS.OPT", OptionText({{27, 3}, {30, 60}, {45, 61}}));
+        session.StartUp(RegionalFormats{}, ChooseLayout(1024, 15));
+        session.showDataWindow = [this] { ++shown; };
+        session.chartCast = [this] { ++cast; };
+        session.dataWindowMinimized = [this] { return minimized; };
+    }
+};
+
+TEST(Session, StartUpChecksTheHouseSystemOfOption27AndReadsTheSettings) {
+    TempFolder folder;
+    folder.Write("OPTIONS.OPT", OptionText({{27, 9}}));
+    folder.Write("quaeryn.INI", "[Quaeryn]\r\nFontSize= 11.5\r\nDataFile=/x/CHARTS.FIL\r\n");
+    test::ScriptedPrompt prompt;
+    test::FixedClock clock{LocalDateTime{}};
+    Session session(AppDirectory(folder.path()), prompt, clock);
+    session.StartUp(RegionalFormats{}, ChooseLayout(800, 12));
+    EXPECT_EQ(session.houseCode, "I");
+    EXPECT_DOUBLE_EQ(session.settings.FontSize, 11.5);
+    EXPECT_EQ(session.currentNameFile, fs::path("/x/CHARTS.FIL"));
+    EXPECT_DOUBLE_EQ(session.layout.FontStep(), 0.6);
+}
+
+TEST(Session, AGoodCastReplacesTheChartAndShowsTheDefaultReport) {
+    Fixture f;
+    f.session.entries = GoodEntries();
+    ASSERT_TRUE(f.session.Cast());
+    ASSERT_TRUE(f.session.chart.has_value());
+    EXPECT_EQ(f.session.chart->ChartName, "John Smith");
+    EXPECT_EQ(f.session.chart->HouseSystemCode, "K");
+    EXPECT_EQ(f.cast, 1);
+    EXPECT_EQ(f.shown, 1);
+    const auto& page = f.session.buffer.PageBuffer();
+    ASSERT_GE(f.session.buffer.PageLineCount(), 4);
+    EXPECT_EQ(page[0], "");
+    EXPECT_EQ(page[1], "  John Smith");
+    EXPECT_EQ(page[2].substr(0, 13), "  05 Mar 2001");
+    // The last line the Data window shows is the blank of ShowDataWindow.
+    EXPECT_EQ(page[static_cast<std::size_t>(f.session.buffer.PageLineCount() - 1)], "");
+    EXPECT_EQ(f.session.buffer.DataLineCount(), f.session.buffer.PageLineCount());
+}
+
+TEST(Session, AFailedCastKeepsThePreviousChartAndShowsNothing) {
+    struct Case {
+        const char* what;
+        void (*spoil)(EventEntries&);
+        std::vector<std::string> messages;
+    } cases[] = {
+        {"empty month", [](EventEntries& e) { e.month.clear(); }, {"input-error", "input-error"}},
+        {"west zone below -2", [](EventEntries& e) { e.tz = "-5"; }, {"input-error"}},
+        {"latitude above 66", [](EventEntries& e) { e.latDeg = "66"; e.latMin = "1"; }, {"latitude-too-high"}},
+        {"year 2100", [](EventEntries& e) { e.year = "2100"; }, {"input-error"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Fixture f;
+        f.session.houseCode = "P";
+        f.session.entries = GoodEntries();
+        ASSERT_TRUE(f.session.Cast());
+        const double sunBefore = f.session.chart->Longitude[1];
+        const double ramcBefore = f.session.chart->Ramc;
+        c.spoil(f.session.entries);
+        f.session.entries.name = "Spoilt";
+        for (const auto& id : c.messages) f.prompt.expect(id);
+        EXPECT_FALSE(f.session.Cast());
+        EXPECT_EQ(f.prompt.seenIds(), c.messages);
+        EXPECT_EQ(f.session.chart->ChartName, "John Smith");
+        EXPECT_EQ(f.session.chart->Longitude[1], sunBefore);
+        EXPECT_EQ(f.session.chart->Ramc, ramcBefore);
+        EXPECT_EQ(f.shown, 1);
+        EXPECT_EQ(f.cast, 1);
+    }
+}
+
+TEST(Session, SelectingAHouseSystemCastsAgainInIt) {
+    Fixture f;
+    f.session.entries = GoodEntries();
+    ASSERT_TRUE(f.session.Cast());
+    f.session.buffer.CurrentDocFile = "/tmp/old.DOC";
+    ASSERT_TRUE(f.session.SelectHouseSystem("I"));
+    EXPECT_EQ(f.session.houseCode, "I");
+    EXPECT_EQ(f.session.chart->HouseSystemCode, "I");
+    EXPECT_EQ(f.session.buffer.CurrentDocFile, "");  // "&Input" forgets the document
+    EXPECT_EQ(f.shown, 2);
+    // An unknown code is Placidus; Meridian lifts the latitude limit.
+    ASSERT_TRUE(f.session.SelectHouseSystem("Z"));
+    EXPECT_EQ(f.session.chart->HouseSystemCode, "P");
+    f.session.entries.latDeg = "80";
+    f.session.entries.latMin = "30";
+    EXPECT_TRUE(f.session.SelectHouseSystem("M"));
+    EXPECT_EQ(f.prompt.seen().size(), 0u);
+}
+
+TEST(Session, OpenInputWindowsRefreshesANowChartAndKeepsThePlace) {
+    Fixture f;
+    f.session.entries = GoodEntries();
+    ASSERT_TRUE(f.session.Cast());
+    f.session.entries.name = "Now";
+    f.session.entries.longDeg = "2";
+    f.session.entries.east = true;
+    f.session.OpenInputWindows();
+    const EventEntries& e = f.session.entries;
+    EXPECT_EQ(e.month, "12");
+    EXPECT_EQ(e.day, "6");
+    EXPECT_EQ(e.year, "2026");
+    EXPECT_EQ(e.hour, "9");
+    EXPECT_EQ(e.minute, "14");
+    EXPECT_TRUE(e.pm);
+    EXPECT_EQ(e.longDeg, "2");
+    EXPECT_TRUE(e.east);
+    EXPECT_EQ(f.session.buffer.DataLineCount(), 0);
+    // Any other name keeps its date and time.
+    f.session.entries = GoodEntries();
+    f.session.OpenInputWindows();
+    EXPECT_EQ(f.session.entries, GoodEntries());
+}
+
+TEST(Session, ReportCommandsNeedAChartAndAReport) {
+    Fixture f;
+    EXPECT_EQ(f.session.RunReportCommand("mnuHoraryBasics"), Session::ReportOutcome::NoChart);
+    f.session.entries = GoodEntries();
+    ASSERT_TRUE(f.session.Cast());
+    const std::vector<std::string> defaultPage = f.session.buffer.PageBuffer();
+    const int16_t defaultCount = f.session.buffer.PageLineCount();
+    EXPECT_EQ(f.session.RunReportCommand("no-such-command"), Session::ReportOutcome::UnknownCommand);
+    EXPECT_EQ(f.session.RunReportCommand("mnuDataNatalData"), Session::ReportOutcome::NotAvailable);
+    EXPECT_EQ(f.session.buffer.PageBuffer(), defaultPage);  // nothing ran
+    EXPECT_EQ(f.session.RunReportCommand("mnuHoraryBasics"), Session::ReportOutcome::Shown);
+    EXPECT_EQ(f.session.buffer.PageBuffer(), defaultPage);
+    EXPECT_EQ(f.session.buffer.PageLineCount(), defaultCount);
+    EXPECT_EQ(f.session.buffer.DataLineCount(), 2 * defaultCount);
+    EXPECT_EQ(f.shown, 2);
+}
+
+TEST(Session, HelpTextsLandInTheBufferAndAMissingOneOnlyWarns) {
+    Fixture f;
+    std::string text;
+    for (int i = 1; i <= 40; ++i) text += "help line " + std::to_string(i) + (i % 2 ? "\r\n" : "\n");
+    f.folder.Write("hints.hlp", text);
+    ASSERT_TRUE(f.session.ShowHelpText("HINTS.HLP"));
+    EXPECT_EQ(f.session.HelpFileName, "HINTS.HLP");
+    const auto& page = f.session.buffer.PageBuffer();
+    // 40 lines, the closing blank line and the blank of ShowDataWindow.
+    ASSERT_EQ(f.session.buffer.PageLineCount(), 42);
+    EXPECT_EQ(page[0], "help line 1");
+    EXPECT_EQ(page[39], "help line 40");
+    EXPECT_EQ(page[40], "");
+    EXPECT_EQ(page[41], "");
+    EXPECT_EQ(f.session.buffer.DataLineCount(), 42);
+    EXPECT_EQ(f.shown, 1);
+
+    f.prompt.expect("help-file-missing");
+    EXPECT_FALSE(f.session.ShowHelpText("NOSUCH.HLP"));
+    EXPECT_EQ(f.session.buffer.PageLineCount(), 0);
+    EXPECT_EQ(f.session.buffer.DataLineCount(), 42);  // the data buffer keeps its lines
+    EXPECT_EQ(f.shown, 1);
+    EXPECT_NE(f.prompt.seen().back().text.find("NOSUCH.HLP"), std::string::npos);
+}
+
+TEST(Session, AMinimizedDataWindowGetsNoPage) {
+    Fixture f;
+    f.folder.Write("A.HLP", "one\r\n");
+    f.minimized = true;
+    ASSERT_TRUE(f.session.ShowHelpText("A.HLP"));
+    EXPECT_EQ(f.shown, 0);
+    EXPECT_EQ(f.session.buffer.PageLineCount(), 2);  // no blank line of ShowDataWindow
+}
+
+TEST(Session, ShutDownWritesTheSettingsWithTheNameFileInUse) {
+    Fixture f;
+    f.session.settings.FontSize = 12.25;
+    f.session.settings.DataLeft = -120;
+    f.session.currentNameFile = f.folder.path() / "CHARTS.FIL";
+    ASSERT_TRUE(f.session.ShutDown());
+    const Settings reread = ReadSettings(f.session.SettingsPath(), f.folder.path());
+    EXPECT_EQ(reread, f.session.settings);
+    EXPECT_EQ(reread.DataFile, (f.folder.path() / "CHARTS.FIL").string());
+    const auto text = ReadWholeFile(f.session.SettingsPath());
+    ASSERT_TRUE(text);
+    EXPECT_EQ(text->substr(0, 56), "[Quaeryn] - Do NOT change the order of these variables.\r");
+}
+
+TEST(Session, RestoringTheDefaultOptionsCopiesTheMasterFile) {
+    Fixture f;
+    f.prompt.expect("restore-defaults-failed");
+    EXPECT_FALSE(f.session.RestoreDefaultOptions());
+    EXPECT_EQ(f.session.options[27], 3.0f);
+
+    f.folder.Write("OPTIONS.MST", OptionText({{27, 5}}));
+    ASSERT_TRUE(f.session.RestoreDefaultOptions());
+    EXPECT_EQ(f.session.options[27], 3.0f);  // read again only on Save
+    ASSERT_TRUE(f.session.ReloadOptions());
+    EXPECT_EQ(f.session.options[27], 5.0f);
+    EXPECT_EQ(ReadWholeFile(f.folder.path() / "OPTIONS.OPT"), ReadWholeFile(f.folder.path() / "OPTIONS.MST"));
+}
+
+}  // namespace
+}  // namespace quaeryn
