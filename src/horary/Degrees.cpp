@@ -11,7 +11,7 @@
 #include "app/Vocabulary.h"
 #include "astro/AngleMath.h"
 #include "astro/Position.h"
-#include "horary/Aspects.h"
+#include "horary/Orbs.h"
 #include "horary/Horary.h"
 
 namespace quaeryn {

@@ -7,7 +7,7 @@
 #include "app/Commands.h"
 #include "app/Vocabulary.h"
 #include "astro/AngleMath.h"
-#include "horary/Aspects.h"
+#include "horary/Orbs.h"
 #include "horary/Horary.h"
 #include "horary/ReportRun.h"
 #include "support/ChartBuilder.h"
@@ -331,7 +331,7 @@ TEST(MoonAspectsGolden, HoraryAspectsCommand) {
     ReportBuffer out(run.prompt);
     const ReportContext context{run.options, run.data, run.regional, run.prompt};
     ASSERT_TRUE(RunReport(*command, SampleChart(), context, out));
-    EXPECT_GOLDEN("horary_aspects.txt", out.PageText());
+    EXPECT_GOLDEN("all_pairs_report.txt", out.PageText());
 }
 
 }  // namespace
