@@ -1,0 +1,57 @@
+// Complete reports of real casts, as quaeryn-cli prints them (the lines the
+// Data window shows). Rewritten only by `make golden`.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "cli/Cli.h"
+#include "support/FixedClock.h"
+#include "support/Golden.h"
+
+namespace quaeryn {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Report(const std::vector<std::string>& chartArgs, const std::string& report) {
+    const fs::path dir = fs::temp_directory_path() / "quaeryn-report-golden";
+    std::vector<std::string> args = {"--app-dir", dir.string(), "--report", report};
+    args.insert(args.end(), chartArgs.begin(), chartArgs.end());
+    std::ostringstream out, err;
+    StreamPrompt prompt(err);
+    test::FixedClock clock(LocalDateTime{2026, 12, 7, 12, 0, 0});
+    RegionalFormats regional;  // month/day/year, 24-hour clock
+    CliEnvironment env;
+    env.clock = &clock;
+    env.regional = &regional;
+    const int status = runCli(args, out, err, prompt, env);
+    EXPECT_EQ(status, 0) << err.str();
+    EXPECT_EQ(err.str(), "");
+    return out.str();
+}
+
+const std::vector<std::string> kLostRing = {"--name", "Lost ring", "--date", "2001-03-05", "--time", "10:30",
+                                            "--tz", "5", "--long", "73W58", "--lat", "40N45", "--house", "R"};
+const std::vector<std::string> kSydney = {"--name", "Will the contract be signed?", "--date", "2024-06-21",
+                                          "--time", "21:15", "--tz", "-10", "--long", "151E12",
+                                          "--lat", "33S52", "--house", "P"};
+const std::vector<std::string> kLondonLmt = {"--name", "Test", "--month", "7", "--day", "4", "--year", "1990",
+                                             "--hour", "9", "--minute", "5", "--pm", "--tz", "0",
+                                             "--long-deg", "0", "--long-min", "10", "--west",
+                                             "--lat-deg", "51", "--lat-min", "30", "--north", "--lmt",
+                                             "--house", "K"};
+
+TEST(ReportGolden, HoraryBasicsOfRealCasts) {
+    EXPECT_GOLDEN("basics_lost_ring.txt", Report(kLostRing, "basics"));
+    EXPECT_GOLDEN("basics_sydney.txt", Report(kSydney, "basics"));
+    EXPECT_GOLDEN("basics_london_lmt.txt", Report(kLondonLmt, "basics"));
+}
+
+TEST(ReportGolden, HoraryAspectsAndOtherDegreesOfARealCast) {
+    EXPECT_GOLDEN("all_pairs_lost_ring.txt", Report(kLostRing, "horary-aspects"));
+    EXPECT_GOLDEN("other_degrees_sydney.txt", Report(kSydney, "other-degrees"));
+}
+
+}  // namespace
+}  // namespace quaeryn
