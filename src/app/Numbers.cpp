@@ -139,7 +139,10 @@ std::string PlainNumber(double value, int significant) {
     std::string body;
     if (exponent < -4 || exponent >= significant) {
         body = mant.substr(0, 1);
-        if (mant.size() > 1) body += "." + mant.substr(1);
+        if (mant.size() > 1) {
+            body += '.';
+            body.append(mant, 1, std::string::npos);
+        }
         char eb[16];
         std::snprintf(eb, sizeof eb, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
         body += eb;

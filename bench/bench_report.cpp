@@ -1,0 +1,58 @@
+// Speed of a cast followed by the complete default report (header, Horary
+// Basics, nodes and parts, critical degrees), as every OK press runs it.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+
+#include "app/AppData.h"
+#include "app/CastChart.h"
+#include "app/Commands.h"
+#include "app/ReportBuffer.h"
+
+namespace {
+
+quaeryn::EventEntries LostRing() {
+    quaeryn::EventEntries e;
+    e.name = "Lost ring";
+    e.month = "3";
+    e.day = "5";
+    e.year = "2001";
+    e.hour = "10";
+    e.minute = "30";
+    e.tz = "5";
+    e.longDeg = "73";
+    e.longMin = "58";
+    e.latDeg = "40";
+    e.latMin = "45";
+    return e;
+}
+
+void BM_CastAndDefaultReport(benchmark::State& state) {
+    const auto entries = LostRing();
+    quaeryn::Options options;
+    quaeryn::ReadOptions(std::filesystem::path(QUAERYN_SHIPPED_DATA_DIR) / "OPTIONS.OPT", options);
+    const quaeryn::RegionalFormats regional;
+    quaeryn::SilentPrompt prompt;
+    const quaeryn::AppData data;
+    const quaeryn::ReportContext context{options, data, regional, prompt};
+    quaeryn::ReportBuffer buffer(prompt);
+    std::size_t lines = 0;
+    for (auto _ : state) {
+        buffer.ResetBuffers();
+        auto chart = quaeryn::CastChart(entries, "R", options, regional, prompt);
+        if (!chart) {
+            state.SkipWithError("the cast did not complete");
+            return;
+        }
+        buffer.BeginReport();
+        quaeryn::WriteDefaultReport(*chart, context, buffer);
+        buffer.ShowDataWindow();
+        lines = static_cast<std::size_t>(buffer.PageLineCount());
+        benchmark::DoNotOptimize(buffer.PageBuffer().data());
+    }
+    state.counters["lines"] = static_cast<double>(lines);
+}
+
+BENCHMARK(BM_CastAndDefaultReport);
+
+}  // namespace
