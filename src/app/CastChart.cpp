@@ -128,6 +128,9 @@ void ApplyPartOfFortune(ChartState& chart, float option191) {
     double part = moon + ascendant - sun;  // day formula
     if (option191 != 0 && (option191 == 1 || night)) part = sun + ascendant - moon;
     at(13) = Normalize360(part);
+    // Like the angles, the part is a point of the event with no motion of its
+    // own: its next-day place is its place, whichever formula gave it.
+    chart.LongitudeLater[13] = at(13);
 }
 
 std::string NormalizeHouseCode(const std::string& code) {

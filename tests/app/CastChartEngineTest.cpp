@@ -125,6 +125,9 @@ TEST(PartOfFortune, TheCastPlacesItAgain) {
         const double expected = option == 0 ? Normalize360(moon + c->Ascendant - sun)
                                             : Normalize360(sun + c->Ascendant - moon);
         EXPECT_DOUBLE_EQ(At(c->ChartLongitude, 13), expected) << option;
+        // The part and the angles are points of the event: no daily motion,
+        // whichever formula gave the part.
+        for (int i = 13; i <= 15; ++i) EXPECT_EQ(At(c->DailyMotion, i), 0.0) << "body " << i << ", option " << option;
         // Its house is that of its final longitude.
         ChartState placed = *c;
         PlaceBodiesInHouses(placed);
