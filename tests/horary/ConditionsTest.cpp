@@ -52,6 +52,44 @@ TEST(Conditions, PeregrineDetrimentAndFallAreAlwaysWritten) {
     EXPECT_EQ(StrengthOf(w, Mercury), -5 - 4 + 5);  // and more than 17 degrees from the Sun
 }
 
+TEST(Conditions, DetrimentAndFallRangesIncludeTheirLowerBoundOnly) {
+    struct Case {
+        int body;
+        double longitude;
+        bool detriment;
+        bool fall;
+    } cases[] = {
+        {Sun, 300.0, true, false},     {Sun, 329.99, true, false},   {Sun, 330.0, false, false},
+        {Sun, 299.99, false, false},   {Sun, 180.0, false, true},    {Sun, 210.0, false, false},
+        {Moon, 270.0, true, false},    {Moon, 300.0, false, false},  {Moon, 210.0, false, true},
+        {Moon, 239.99, false, true},   {Moon, 240.0, false, false},  {Mercury, 240.0, true, false},
+        {Mercury, 270.0, false, false}, {Mercury, 330.0, true, true}, {Mercury, 359.99, true, true},
+        {Mercury, 0.0, false, false},  {Venus, 0.0, true, false},    {Venus, 30.0, false, false},
+        {Venus, 210.0, true, false},   {Venus, 240.0, false, false}, {Venus, 150.0, false, true},
+        {Venus, 180.0, false, false},  {Mars, 30.0, true, false},    {Mars, 60.0, false, false},
+        {Mars, 180.0, true, false},    {Mars, 209.99, true, false},  {Mars, 90.0, false, true},
+        {Mars, 120.0, false, false},   {Jupiter, 60.0, true, false}, {Jupiter, 90.0, false, false},
+        {Jupiter, 150.0, true, false}, {Jupiter, 180.0, false, false}, {Jupiter, 270.0, false, true},
+        {Jupiter, 300.0, false, false}, {Saturn, 90.0, true, false},  {Saturn, 149.99, true, false},
+        {Saturn, 150.0, false, false}, {Saturn, 0.0, false, true},   {Saturn, 30.0, false, false},
+    };
+    for (const auto& c : cases) {
+        ChartBuilder b = QuietChart();
+        b.at(c.body, c.longitude);
+        // The Sun more than 17 degrees away, and no scoring star near the planet.
+        if (c.body != Sun) b.at(Sun, std::fabs(c.longitude - 135.5) > 17 ? 135.5 : 60.5);
+        b.chart().PrecessionSince1990 = -5.0;
+        const BasicsWork w = Conditions(b.build());
+        const std::string name = std::string(BodyShortName(c.body)) + " ";
+        EXPECT_EQ(w.tableList[2], c.detriment ? "  Detriment - " + name : "  Detriment - ")
+            << c.body << " at " << c.longitude;
+        EXPECT_EQ(w.tableList[3], c.fall ? "  Fall - " + name : "  Fall - ") << c.body << " at " << c.longitude;
+        const double free = c.body == Sun ? 0 : 5;  // more than 17 degrees from the Sun
+        EXPECT_EQ(StrengthOf(w, c.body), free - (c.detriment ? 5 : 0) - (c.fall ? 4 : 0))
+            << c.body << " at " << c.longitude;
+    }
+}
+
 TEST(Conditions, Receptions) {
     struct Case {
         const char* what;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "app/Numbers.h"
 #include "horary/BasicsJudgement.h"
 #include "horary/BasicsTestSupport.h"
@@ -59,6 +61,50 @@ TEST(Rulers, TriplicityFollowsTheElementAndTheSunsHouse) {
     EXPECT_TRUE(IsDayChart(ChartBuilder().house(Sun, 12).build()));
     EXPECT_FALSE(IsDayChart(ChartBuilder().house(Sun, 6).build()));
     EXPECT_FALSE(IsDayChart(ChartBuilder().house(Sun, 1).build()));
+}
+
+TEST(DignityTable, EachColumnScoresItsOwnPointsAndMarksTheDignity) {
+    // The planet's strength after the table at a dignified place, less the
+    // same at a place with no dignity of its own: only the five columns
+    // differ (same house, same motion, the Sun 30 degrees ahead both times).
+    struct Case {
+        const char* what;
+        int body;
+        double longitude;
+        double reference;  // a place where the planet rules no column
+        bool day;
+        double points;
+    } cases[] = {
+        {"Sun in Leo by day: domicile, triplicity", Sun, 135.5, 75.5, true, 5 + 3},
+        {"Sun in Leo by night: domicile", Sun, 135.5, 75.5, false, 5},
+        {"Sun at 5 Aries by day: exaltation, triplicity", Sun, 5.0, 75.5, true, 4 + 3},
+        {"Sun at 5 Aries by night: exaltation", Sun, 5.0, 75.5, false, 4},
+        {"Moon at 10 Taurus by night: exaltation, triplicity, face", Moon, 40.0, 75.5, false, 4 + 3 + 1},
+        {"Moon at 10 Taurus by day: exaltation, face", Moon, 40.0, 75.5, true, 4 + 1},
+        {"Mercury at 3 Virgo: domicile, exaltation, term", Mercury, 153.0, 45.5, true, 5 + 4 + 2},
+        {"Venus at 5 Pisces: exaltation, term", Venus, 335.0, 15.5, true, 4 + 2},
+        {"Mars at 3 Scorpio by day: all but exaltation", Mars, 213.0, 45.5, true, 5 + 3 + 2 + 1},
+        {"Mars at 3 Scorpio by night: the same", Mars, 213.0, 45.5, false, 5 + 3 + 2 + 1},
+        {"Jupiter at 10 Cancer: exaltation, term", Jupiter, 100.0, 75.5, true, 4 + 2},
+        {"Saturn at 3 Libra by day: exaltation, triplicity, term", Saturn, 183.0, 45.5, true, 4 + 3 + 2},
+        {"Saturn at 3 Libra by night: exaltation, term", Saturn, 183.0, 45.5, false, 4 + 2},
+    };
+    for (const auto& c : cases) {
+        auto table = [&](double longitude) {
+            ChartBuilder b = QuietChart();
+            b.house(Sun, c.day ? 10 : 4).at(c.body, longitude, MeanDailyMotion(c.body));
+            if (c.body != Sun) b.at(Sun, std::fmod(longitude + 30.0, 360.0));
+            BasicsWork w;
+            WriteDignityTable(b.build(), Options{}, w);
+            return w;
+        };
+        const BasicsWork dignified = table(c.longitude);
+        const BasicsWork plain = table(c.reference);
+        const auto n = static_cast<std::size_t>(c.body);
+        EXPECT_EQ(dignified.strength[n] - plain.strength[n], c.points) << c.what;
+        EXPECT_EQ(dignified.dignityFlags[n], 1) << c.what;
+        EXPECT_EQ(plain.dignityFlags[n], 0) << c.what;
+    }
 }
 
 TEST(DignityTable, RowsNameTheRulerOfEveryColumnAndTheMotion) {
@@ -210,6 +256,17 @@ TEST(DignityTable, FortuneRowCarriesItsOwnStrength) {
         {"South Node", [](ChartBuilder& b) { b.at(SouthNode, 164.5); }, 9},
         {"Regulus", [](ChartBuilder& b) { b.at(Fortune, 149.0).at(Sun, 100.5); }, 18},
         {"Spica", [](ChartBuilder& b) { b.at(Fortune, 204.5).at(Sun, 100.5); }, 17},
+        // The bounds of the distance rules are included.
+        {"Sun 0.2 degrees: neither afflicted nor free", [](ChartBuilder& b) { b.at(Sun, 165.3); }, 7},
+        {"Sun 0.3 degrees", [](ChartBuilder& b) { b.at(Sun, 165.8); }, 2},
+        {"on Algol (orb 0)", [](ChartBuilder& b) { b.at(Fortune, 56.03); }, 9},
+        {"just past Algol", [](ChartBuilder& b) { b.at(Fortune, 56.04); }, 13},
+        {"Mars square at 86.25", [](ChartBuilder& b) { b.at(Mars, 79.25); }, 9},
+        {"Mars at 86.24", [](ChartBuilder& b) { b.at(Mars, 79.26); }, 12},
+        {"Saturn opposite at 185", [](ChartBuilder& b) { b.at(Saturn, 350.5); }, 8},
+        {"Saturn at 185.01", [](ChartBuilder& b) { b.at(Saturn, 350.51); }, 12},
+        {"Jupiter trine at 126", [](ChartBuilder& b) { b.at(Jupiter, 291.5); }, 16},
+        {"Jupiter at 126.01", [](ChartBuilder& b) { b.at(Jupiter, 291.51); }, 12},
         // The distances are plain differences: the Sun at 359 and the Part at 1 are 358 apart.
         {"across 0 Aries", [](ChartBuilder& b) { b.at(Fortune, 1.0).at(Sun, 359.0); }, 5},
     };

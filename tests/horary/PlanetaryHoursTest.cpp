@@ -78,6 +78,29 @@ TEST(PlanetaryHour, HoursRunFromSunriseAndFromSunset) {
     }
 }
 
+TEST(PlanetaryHour, EveryInstantFromSunriseToTheNextFallsInExactlyOneHour) {
+    // Each hour holds its start and not its end; the night runs on past
+    // midnight to the next sunrise, and after midnight the day is the one before.
+    constexpr int Sunday = 4;
+    struct Case {
+        double sunrise, sunset;
+    } cases[] = {{6.0, 18.0}, {4.5, 21.25}, {7.9, 16.1}, {5.0, 0.5}, {3.25, 22.75}};
+    for (const auto& c : cases) {
+        const double day = std::fmod(c.sunset - c.sunrise + 24.0, 24.0);
+        for (int k = 0; k < 24; ++k) {
+            const double length = k < 12 ? day / 12 : (24.0 - day) / 12;
+            const double start = k < 12 ? c.sunrise + k * length : c.sunset + (k - 12) * length;
+            for (const double into : {1e-7, 0.5 * length, length - 1e-7}) {
+                const double t = std::fmod(start + into, 24.0);
+                const HourPosition p = LocatePlanetaryHour(Sunday, t, c.sunrise, c.sunset);
+                EXPECT_EQ(p.hour, k + 1) << c.sunrise << "-" << c.sunset << " t=" << t;
+                EXPECT_EQ(p.dayIndex, t < c.sunrise ? Sunday - 1 : Sunday)
+                    << c.sunrise << "-" << c.sunset << " t=" << t;
+            }
+        }
+    }
+}
+
 TEST(PlanetaryHour, EachDayBeginsWithItsOwnRulerAndTheHoursFollowTheChaldeanOrder) {
     for (int d = 0; d <= 6; ++d) {
         const std::string day = DayText(d);
