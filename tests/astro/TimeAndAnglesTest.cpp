@@ -120,6 +120,8 @@ TEST(AngleHelpers, EdgeValues) {
     EXPECT_DOUBLE_EQ(Normalize360(-30), 330);
     EXPECT_DOUBLE_EQ(Normalize360(720), 0);
     EXPECT_DOUBLE_EQ(Normalize360(359.5), 359.5);
+    EXPECT_EQ(Normalize360(-1e-15), 0.0);  // would round to 360, a thirteenth sign
+    EXPECT_LT(Normalize360(-1e-12), 360.0);
     EXPECT_NEAR(DotToDecimal(74.05), 74 + 5 / 60.0, 1e-12);
     EXPECT_NEAR(DotToDecimal(10.30), 10.5, 1e-12);
     EXPECT_DOUBLE_EQ(Round2(0.125), 0.13);
