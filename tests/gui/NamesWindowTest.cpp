@@ -128,11 +128,14 @@ TEST(NamesWindow, SaveToDiskAppendsAndAsksAboutTheSameName) {
     w->optNorth->setChecked(true);
     g.savePath.clear();
     g.openPath.clear();
-    ui::Dialogs().append = [&](QWidget*, const QString&, const QString&, const QString&) {
+    QString caption;
+    ui::Dialogs().append = [&](QWidget*, const QString& c, const QString&, const QString&) {
+        caption = c;
         return QString::fromStdString(charts.string());
     };
     g.prompt.expect("name-exists", PromptAnswer::Yes);
     w->cmdSave->click();
+    EXPECT_EQ(caption, "Select a File");
     EXPECT_EQ(Bytes(charts), "Test,04 Jul 1990,9.05,P,5,073.59,40.45\r\n");
     EXPECT_EQ(Bytes(g.folder.path() / "CHARTS.OLD"), "TEST,01 Jan 2000,1.00,A,0,000.00,51.30\r\n");
 
@@ -147,6 +150,10 @@ TEST(NamesWindow, SaveToDiskAppendsAndAsksAboutTheSameName) {
         return QString();
     };
     g.prompt.expect("name-comma");
+    w->cmdSave->click();
+    // So is a name of blanks only: such a record would end the list.
+    w->txtName->setText("  ");
+    g.prompt.expect("name-missing");
     w->cmdSave->click();
     const std::string after = Bytes(charts);
     EXPECT_EQ(std::count(after.begin(), after.end(), '\n'), 2);
