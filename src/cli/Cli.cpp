@@ -126,9 +126,14 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     app.add_option("--option", optionOverrides, "Override option line N for this run: N=VALUE")
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
     app.add_flag("--json", json, "Print the chart state as one JSON object");
-    app.add_option("--report", reports,
-                   "Print a report: basics, natal, aspects, solstice, parts, horary-aspects, "
-                   "almutens, other-degrees, ascii (default basics)")
+    // Only the reports this version can write are offered.
+    std::string reportNames;
+    for (const auto& command : ReportCommands()) {
+        if (!command.write) continue;
+        if (!reportNames.empty()) reportNames += ", ";
+        reportNames += command.cliName;
+    }
+    app.add_option("--report", reports, "Print a report: " + reportNames + " (default basics)")
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
     app.add_flag("--now", now, "Cast the present moment at the default place of options 18-24");
     app.add_option("--chart", chartName, "Cast a stored chart of the name file");
