@@ -41,6 +41,24 @@ TEST(NormalizeHour, EmptyAndNonNumericTextsAreReported) {
     EXPECT_FALSE(NormalizeHour(e, prompt));
     EXPECT_EQ(prompt.seen()[0].text, "Please fill in a value for birth hour.");
     EXPECT_EQ(prompt.seen()[1].text, "You are typing too fast. Please slow down.");
+    // Pasted text that only begins with a number is no hour either; the
+    // text stays for the window to select.
+    for (const char* pasted : {"5abc", "15 o'clock", "1.2.3", " "}) {
+        ScriptedPrompt p;
+        p.expect("hour-not-number");
+        EventEntries f;
+        f.hour = pasted;
+        EXPECT_FALSE(NormalizeHour(f, p)) << pasted;
+        EXPECT_EQ(f.hour, pasted);
+        EXPECT_FALSE(f.pm) << pasted;
+    }
+    // Blanks around a number are no obstacle.
+    ScriptedPrompt quiet;
+    EventEntries g;
+    g.hour = " 14 ";
+    EXPECT_TRUE(NormalizeHour(g, quiet));
+    EXPECT_EQ(g.hour, "2");
+    EXPECT_TRUE(g.pm);
 }
 
 TEST(SelectEast, TheZoneSignFollowsTheHemisphere) {
@@ -62,6 +80,10 @@ TEST(SelectEast, TheZoneSignFollowsTheHemisphere) {
     SelectEast(e, true, true);
     EXPECT_EQ(e.tz, "");
     EXPECT_TRUE(e.east);
+    e.tz = "5x";
+    SelectEast(e, false, true);
+    EXPECT_EQ(e.tz, "5x");
+    EXPECT_FALSE(e.east);
 }
 
 TEST(FillPresentMoment, TakesTheClockAndTheDefaultPlace) {
