@@ -332,7 +332,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             err << "quaeryn-cli: the report '" << name << "' is not available in this version\n";
             return 1;
         }
-        for (int16_t i = 0; i <= buffer.PageLineCount(); ++i)
+        for (int i = 0; i <= buffer.PageLineCount(); ++i)
             out << buffer.PageBuffer()[static_cast<std::size_t>(i)] << "\n";
     }
     if (json) out << ChartJson(*chart).dump(2) << "\n";

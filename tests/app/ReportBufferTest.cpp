@@ -77,6 +77,25 @@ TEST(ReportBuffer, WarnsWhenNearlyFullAndRefusesThe32768thLine) {
     EXPECT_EQ(prompt.seen()[1].title, "Warning!");
 }
 
+TEST(ReportBuffer, AFullPageRefusesLinesAfterTheDataBufferWasCleared) {
+    ScriptedPrompt prompt;
+    ReportBuffer b(prompt);
+    while (b.PageLineCount() < ReportBuffer::kMaxLines) b.AppendLine("fill");
+    prompt.expect("data-cleared").expect("buffer-full");
+    b.ClearDataBuffer();
+    b.AppendLine("refused");
+    EXPECT_EQ(b.PageLineCount(), ReportBuffer::kMaxLines);
+    EXPECT_EQ(b.DataLineCount(), 0);
+    EXPECT_EQ(b.PageBuffer().size(), static_cast<std::size_t>(ReportBuffer::kMaxLines) + 1);
+    EXPECT_EQ(b.PageBuffer().back(), "");
+    EXPECT_EQ(b.PageText().find("refused"), std::string::npos);
+    // A new report starts a new page and is taken again.
+    b.BeginReport();
+    b.AppendLine("taken");
+    EXPECT_EQ(b.PageLineCount(), 1);
+    EXPECT_EQ(b.DataLineCount(), 1);
+}
+
 TEST(ReportBuffer, ClearAllDataEmptiesTheDataBufferOnly) {
     ScriptedPrompt prompt;
     prompt.expect("data-cleared");
