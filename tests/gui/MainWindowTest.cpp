@@ -573,7 +573,8 @@ TEST(OptionsWindow, TextForFileTakesOnlyALineBreakOffTheEnd) {
     struct Case {
         const char* text;
         const char* file;
-    } cases[] = {{"a\nb\n", "a\r\nb\r\n"}, {"a\nb", "a\r\nb\r\n"}, {"x", "x\r\n"}, {"", ""}, {"\n", ""}};
+    } cases[] = {{"a\nb\n", "a\r\nb\r\n"}, {"a\nb", "a\r\nb\r\n"}, {"x", "x\r\n"}, {"", ""}, {"\n", ""},
+                 {"a\r\nb\r\n", "a\r\nb\r\n"}, {"a\rb\r", "a\r\nb\r\n"}};
     for (const auto& c : cases) EXPECT_EQ(ui::TextForFile(c.text), c.file) << c.text;
 }
 
