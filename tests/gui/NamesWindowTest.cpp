@@ -36,7 +36,7 @@ TEST(NamesWindow, ListsTheNameFileSortedAndFillsTheInputWindow) {
     const QStringList items = Items(names->NamesOnFile());
     ASSERT_GE(items.size(), 3);
     QStringList sorted = items;
-    sorted.sort();
+    sorted.sort(Qt::CaseInsensitive);
     EXPECT_EQ(items, sorted);
     ASSERT_TRUE(items.contains("Trinity test"));
 
@@ -57,6 +57,18 @@ TEST(NamesWindow, ListsTheNameFileSortedAndFillsTheInputWindow) {
     EXPECT_EQ(w->txtLatDeg->text(), "33");
     EXPECT_EQ(w->txtLatMin->text(), "41");
     EXPECT_TRUE(w->optNorth->isChecked());
+
+    // Alphabetical order takes no account of capitals.
+    g.folder.Write("Horary.fil",
+                   "cherry,01 Jan 2000,1.00,A,0,000.00,51.30\r\n"
+                   "Banana,01 Jan 2000,1.00,A,0,000.00,51.30\r\n"
+                   "apple,01 Jan 2000,1.00,A,0,000.00,51.30\r\n"
+                   "Apple,01 Jan 2000,1.00,A,0,000.00,51.30\r\n"
+                   "Date palm,01 Jan 2000,1.00,A,0,000.00,51.30\r\n");
+    names->LoadList();
+    EXPECT_EQ(Items(names->NamesOnFile()), (QStringList{"Apple", "apple", "Banana", "cherry", "Date palm"}));
+    g.folder.Write("Horary.fil", "Hindenburg disaster,06 May 1937,7.25,P,4,074.21,40.02\r\n");
+    names->LoadList();
 
     // A double click fills and casts.
     names->NamesOnFile_DblClick("Hindenburg disaster");
