@@ -218,6 +218,11 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
                "and the field flags (--lmt may stay)\n";
         return 1;
     }
+    if (chartName.empty() && !now && !fieldFlags) {
+        err << "quaeryn-cli: nothing to cast: give the entries (--name, --date, --time, --tz, "
+               "--long, --lat ...), --now or --chart NAME; --help lists them\n";
+        return 1;
+    }
     if (!nameFile.empty() && chartName.empty()) {
         err << "quaeryn-cli: --name-file goes with --chart\n";
         return 1;

@@ -192,6 +192,13 @@ TEST_F(CliTest, UsageErrorsExitOne) {
     EXPECT_EQ(run(With(NewYork(), {"--pm"})).status, 1);  // --am and --pm together
     EXPECT_EQ(run({"--date", "5 March"}).status, 1);
     EXPECT_EQ(run({"--long", "73X58"}).status, 1);
+    // Nothing to cast: a pointer to the usage, not a row of entry errors.
+    for (const std::vector<std::string>& args : {std::vector<std::string>{}, {"--json"}, {"--report", "basics"}}) {
+        const CliRun r = run(args);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_NE(r.err.find("nothing to cast"), std::string::npos) << r.err;
+        EXPECT_EQ(r.err.find("Error in natal input data section"), std::string::npos) << r.err;
+    }
 }
 
 }  // namespace
