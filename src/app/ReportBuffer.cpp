@@ -99,6 +99,10 @@ std::string ProposedDocumentName(const std::string& chartName) {
         const std::size_t p = blank + 1;  // position counted from 1
         stem = p > 8 ? chartName.substr(0, 8) : chartName.substr(0, p - 1);
     }
+    // A slash would make the proposal a path into a folder that is not
+    // there ("Q1/2026.DOC"): it stands as a dash in a file name.
+    for (char& c : stem)
+        if (c == '/' || c == '\\') c = '-';
     return stem + ".DOC";
 }
 

@@ -138,7 +138,8 @@ TEST(ProposedDocumentName, TakesTheFirstWordUpToEightCharacters) {
         {"John Smith", "John.DOC"},     {"Elizabeth Ann", "Elizabet.DOC"},
         {"Question", "Question.DOC"},   {"LostKeys2", "LostKeys.DOC"},
         {"", ".DOC"},                   {" Leading", ".DOC"},
-        {"Abcdefgh ij", "Abcdefgh.DOC"}, {"Abcdefghi j", "Abcdefgh.DOC"}};
+        {"Abcdefgh ij", "Abcdefgh.DOC"}, {"Abcdefghi j", "Abcdefgh.DOC"},
+        {"Q1/2026 sale", "Q1-2026.DOC"}, {"a\\b", "a-b.DOC"}};
     for (auto [name, doc] : cases) EXPECT_EQ(ProposedDocumentName(name), doc) << name;
 }
 
