@@ -1,4 +1,6 @@
 #include <QCheckBox>
+#include <QFileDialog>
+#include <QMessageBox>
 #include <QImage>
 #include <QLabel>
 #include <QMenuBar>
@@ -628,6 +630,61 @@ TEST(Screens, TheMainWindowsRenderSomething) {
         data.save(QString(dir) + "/data.png");
         main.save(QString(dir) + "/main.png");
     }
+}
+
+// Runs the real save chooser: types `typed` into it and accepts; a question
+// about replacing a file is answered with `replace` (after No the chooser
+// is cancelled). Returns the chosen path and counts the questions.
+QString RunSaveChooser(const QString& proposed, const QString& typed, bool replace, int& questions) {
+    QTimer timer;
+    timer.setInterval(10);
+    bool typedIn = false;
+    int ticks = 0;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (++ticks > 500) {  // never hang the suite
+            if (modal) modal->close();
+            return;
+        }
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            ++questions;
+            box->button(replace ? QMessageBox::Yes : QMessageBox::No)->click();
+        } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+            if (!typedIn) {
+                typedIn = true;
+                auto* edit = dialog->findChild<QLineEdit*>("fileNameEdit");
+                if (edit) edit->setText(typed);
+                QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+            } else {
+                dialog->reject();
+            }
+        }
+    });
+    timer.start();
+    return ui::ChooseSaveFile(nullptr, "Save As", proposed, "Data Files (*.DOC *.doc)");
+}
+
+TEST(FileDialogs, ATypedNameGetsTheProposedEndingAndTheReplaceQuestion) {
+    TempDataFolder folder;
+    folder.Write("report.DOC", "old");
+    const QString proposed = QString::fromStdString((folder.path() / "John.DOC").string());
+    const QString existing = QString::fromStdString((folder.path() / "report.DOC").string());
+    struct Case {
+        const char* typed;
+        bool replace;
+        QString chosen;
+        int questions;
+    } cases[] = {
+        {"fresh", true, QString::fromStdString((folder.path() / "fresh.DOC").string()), 0},
+        {"report", true, existing, 1},
+        {"report", false, QString(), 1},
+    };
+    for (const auto& c : cases) {
+        int questions = 0;
+        EXPECT_EQ(RunSaveChooser(proposed, c.typed, c.replace, questions), c.chosen) << c.typed;
+        EXPECT_EQ(questions, c.questions) << c.typed << " " << c.replace;
+    }
+    EXPECT_EQ(ReadWholeFile(folder.path() / "report.DOC").value_or(""), "old");
 }
 
 }  // namespace

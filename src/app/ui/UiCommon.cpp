@@ -1,6 +1,7 @@
 #include "app/ui/UiCommon.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QPainter>
 #include <QWidget>
@@ -31,11 +32,24 @@ void DrawSunkenBorder(QPainter& painter, const QWidget* control) {
     }
 }
 
+QString ChooseSaveFile(QWidget* parent, const QString& caption, const QString& proposed,
+                       const QString& filter) {
+    QFileDialog dialog(parent, caption, QFileInfo(proposed).absolutePath(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // A name typed without an ending gets the proposal's, before the
+    // dialog asks about replacing: "report" is checked as "report.DOC".
+    const QString suffix = QFileInfo(proposed).suffix();
+    if (!suffix.isEmpty()) dialog.setDefaultSuffix(suffix);
+    dialog.selectFile(QFileInfo(proposed).fileName());
+    if (dialog.exec() != QDialog::Accepted) return QString();
+    const QStringList chosen = dialog.selectedFiles();
+    return chosen.isEmpty() ? QString() : chosen.first();
+}
+
 FileDialogs& Dialogs() {
     static FileDialogs dialogs{
-        [](QWidget* parent, const QString& caption, const QString& proposed, const QString& filter) {
-            return QFileDialog::getSaveFileName(parent, caption, proposed, filter);
-        },
+        &ChooseSaveFile,
         [](QWidget* parent, const QString& caption, const QString& proposed, const QString& filter) {
             return QFileDialog::getOpenFileName(parent, caption, proposed, filter);
         },

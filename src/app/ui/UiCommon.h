@@ -42,4 +42,10 @@ struct FileDialogs {
 };
 FileDialogs& Dialogs();
 
+// The save chooser of Dialogs(): a name typed without an ending gets the
+// ending of the proposed name, and the question before replacing a file is
+// asked for the name as it will be written.
+QString ChooseSaveFile(QWidget* parent, const QString& caption, const QString& proposed,
+                       const QString& filter);
+
 }  // namespace quaeryn::ui
