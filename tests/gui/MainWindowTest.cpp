@@ -635,7 +635,8 @@ TEST(Screens, TheMainWindowsRenderSomething) {
 // Runs the real save chooser: types `typed` into it and accepts; a question
 // about replacing a file is answered with `replace` (after No the chooser
 // is cancelled). Returns the chosen path and counts the questions.
-QString RunSaveChooser(const QString& proposed, const QString& typed, bool replace, int& questions) {
+QString RunSaveChooser(const QString& proposed, const QString& typed, bool replace, int& questions,
+                       bool addTo = false) {
     QTimer timer;
     timer.setInterval(10);
     bool typedIn = false;
@@ -661,7 +662,8 @@ QString RunSaveChooser(const QString& proposed, const QString& typed, bool repla
         }
     });
     timer.start();
-    return ui::ChooseSaveFile(nullptr, "Save As", proposed, "Data Files (*.DOC *.doc)");
+    return addTo ? ui::ChooseFileToAddTo(nullptr, "Select a File", proposed, "Name Files (*.FIL *.fil)")
+                 : ui::ChooseSaveFile(nullptr, "Save As", proposed, "Data Files (*.DOC *.doc)");
 }
 
 TEST(FileDialogs, ATypedNameGetsTheProposedEndingAndTheReplaceQuestion) {
@@ -685,6 +687,17 @@ TEST(FileDialogs, ATypedNameGetsTheProposedEndingAndTheReplaceQuestion) {
         EXPECT_EQ(questions, c.questions) << c.typed << " " << c.replace;
     }
     EXPECT_EQ(ReadWholeFile(folder.path() / "report.DOC").value_or(""), "old");
+
+    // The name-file chooser adds to a file: the ending of the proposed
+    // name file, and no question about an existing one.
+    folder.Write("clients.fil", "");
+    const QString nameFile = QString::fromStdString((folder.path() / "Horary.fil").string());
+    for (const char* typed : {"clients", "newfile"}) {
+        int questions = 0;
+        EXPECT_EQ(RunSaveChooser(nameFile, typed, false, questions, true),
+                  QString::fromStdString((folder.path() / (std::string(typed) + ".fil")).string()));
+        EXPECT_EQ(questions, 0) << typed;
+    }
 }
 
 }  // namespace

@@ -47,5 +47,8 @@ FileDialogs& Dialogs();
 // asked for the name as it will be written.
 QString ChooseSaveFile(QWidget* parent, const QString& caption, const QString& proposed,
                        const QString& filter);
+// The chooser of a file to add to: the same, without the question.
+QString ChooseFileToAddTo(QWidget* parent, const QString& caption, const QString& proposed,
+                          const QString& filter);
 
 }  // namespace quaeryn::ui
