@@ -178,6 +178,15 @@ bool StartsWithNumber(std::string_view text) {
     return LeadingNumberLength(text, SkipBlanks(text)) > 0;
 }
 
+bool IsNumberText(std::string_view text) {
+    const std::size_t start = SkipBlanks(text);
+    const std::size_t len = LeadingNumberLength(text, start);
+    if (len == 0) return false;
+    std::size_t i = start + len;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    return i == text.size();
+}
+
 std::optional<int16_t> RoundToInt16(double value) {
     if (!std::isfinite(value)) return std::nullopt;
     const double r = std::nearbyint(value);  // default rounding mode: half to even

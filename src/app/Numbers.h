@@ -18,6 +18,10 @@ double NumericValue(std::string_view text);
 // must for the hour normalisation.
 bool StartsWithNumber(std::string_view text);
 
+// True when the whole text is one number, with blanks allowed around it
+// ("12", " 7 ", "-5.5"), as a conversion that refuses "5abc" needs.
+bool IsNumberText(std::string_view text);
+
 // Round to a 16-bit integer, a half going to the even neighbour.
 // Returns nothing when the value does not fit in 16 bits.
 std::optional<int16_t> RoundToInt16(double value);

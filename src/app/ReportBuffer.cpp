@@ -22,9 +22,11 @@ void ReportBuffer::BeginReport() {
 }
 
 void ReportBuffer::AppendLine() {
-    // The 16-bit count cannot pass 32767: the line is refused with the
-    // buffer-full message and the report goes on with its next line.
-    if (dataCount_ >= kMaxLines) {
+    // The 16-bit counts cannot pass 32767: the line is refused with the
+    // buffer-full message and the report goes on with its next line. The
+    // page can be the fuller one after "Clear all data" emptied the data
+    // buffer under a long page.
+    if (dataCount_ >= kMaxLines || pageCount_ >= kMaxLines) {
         prompt_.notify(msg::BufferFull());
         return;
     }
@@ -55,7 +57,7 @@ bool ReportBuffer::ShowDataWindow(bool windowMinimized) {
 
 std::string ReportBuffer::PageText() const {
     std::string text;
-    for (int16_t i = 0; i <= pageCount_; ++i) {
+    for (int i = 0; i <= pageCount_; ++i) {  // int: the count may be 32767
         text += page_[static_cast<std::size_t>(i)];
         text += "\r\n";
     }
@@ -97,6 +99,10 @@ std::string ProposedDocumentName(const std::string& chartName) {
         const std::size_t p = blank + 1;  // position counted from 1
         stem = p > 8 ? chartName.substr(0, 8) : chartName.substr(0, p - 1);
     }
+    // A slash would make the proposal a path into a folder that is not
+    // there ("Q1/2026.DOC"): it stands as a dash in a file name.
+    for (char& c : stem)
+        if (c == '/' || c == '\\') c = '-';
     return stem + ".DOC";
 }
 

@@ -72,7 +72,8 @@ std::string DocumentText(const ReportBuffer& buffer, float option45);
 bool WriteDocument(const std::filesystem::path& file, const ReportBuffer& buffer, float option45);
 
 // The file name Save As proposes for a chart name: the part before its
-// first blank (at most 8 characters), followed by ".DOC".
+// first blank (at most 8 characters; a slash becomes a dash), followed by
+// ".DOC".
 std::string ProposedDocumentName(const std::string& chartName);
 
 }  // namespace quaeryn

@@ -126,9 +126,14 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     app.add_option("--option", optionOverrides, "Override option line N for this run: N=VALUE")
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
     app.add_flag("--json", json, "Print the chart state as one JSON object");
-    app.add_option("--report", reports,
-                   "Print a report: basics, natal, aspects, solstice, parts, horary-aspects, "
-                   "almutens, other-degrees, ascii (default basics)")
+    // Only the reports this version can write are offered.
+    std::string reportNames;
+    for (const auto& command : ReportCommands()) {
+        if (!command.write) continue;
+        if (!reportNames.empty()) reportNames += ", ";
+        reportNames += command.cliName;
+    }
+    app.add_option("--report", reports, "Print a report: " + reportNames + " (default basics)")
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
     app.add_flag("--now", now, "Cast the present moment at the default place of options 18-24");
     app.add_option("--chart", chartName, "Cast a stored chart of the name file");
@@ -211,6 +216,11 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (!chartName.empty() && (now || fieldFlags)) {
         err << "quaeryn-cli: --chart takes the whole chart from the name file; leave out --now "
                "and the field flags (--lmt may stay)\n";
+        return 1;
+    }
+    if (chartName.empty() && !now && !fieldFlags) {
+        err << "quaeryn-cli: nothing to cast: give the entries (--name, --date, --time, --tz, "
+               "--long, --lat ...), --now or --chart NAME; --help lists them\n";
         return 1;
     }
     if (!nameFile.empty() && chartName.empty()) {
@@ -327,7 +337,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             err << "quaeryn-cli: the report '" << name << "' is not available in this version\n";
             return 1;
         }
-        for (int16_t i = 0; i <= buffer.PageLineCount(); ++i)
+        for (int i = 0; i <= buffer.PageLineCount(); ++i)
             out << buffer.PageBuffer()[static_cast<std::size_t>(i)] << "\n";
     }
     if (json) out << ChartJson(*chart).dump(2) << "\n";

@@ -25,8 +25,8 @@ bool NormalizeHour(EventEntries& e, UserPrompt& prompt) {
             prompt.notify(msg::HourEmpty());
             return false;
         }
-        std::size_t start = e.hour.find_first_not_of(' ');
-        if (start == std::string::npos || !StartsWithNumber(e.hour)) {
+        // Pasted text is not filtered: "5abc" is no hour.
+        if (!IsNumberText(e.hour)) {
             prompt.notify(msg::HourNotNumber());
             return false;
         }
@@ -51,7 +51,7 @@ void SelectEast(EventEntries& e, bool east, bool userClick) {
     const bool changes = e.east != east;
     e.east = east;
     if (!changes && !userClick) return;
-    if (!StartsWithNumber(e.tz)) return;  // nothing to convert: the field stays
+    if (!IsNumberText(e.tz)) return;  // nothing to convert: the field stays
     const double zone = std::fabs(NumericValue(e.tz));
     e.tz = NumberText(east ? -zone : zone);
 }

@@ -37,7 +37,37 @@ std::string Upper(std::string s) {
     return s;
 }
 
+// A month name without its closing period, in capitals.
+std::string MonthKey(std::string name) {
+    while (!name.empty() && name.back() == '.') name.pop_back();
+    return Upper(name);
+}
+
 }  // namespace
+
+int RegionalFormats::MonthFromName(const std::string& text) const {
+    static constexpr std::string_view kEnglish = "JANFEBMARAPRMAYJUNJULAUGSEPOCTNOVDEC";
+    const std::string key = MonthKey(text);
+    if (key.empty()) return 0;
+    // The whole name first: the user's abbreviations, then the English ones.
+    for (int m = 0; m < 12; ++m)
+        if (MonthKey(monthNames[static_cast<std::size_t>(m)]) == key) return m + 1;
+    for (int m = 0; m < 12; ++m)
+        if (kEnglish.substr(static_cast<std::size_t>(3 * m), 3) == key) return m + 1;
+    // Then the first three letters, but only where they name one month
+    // ("juin" and "juil." share theirs, and are never guessed).
+    const std::string prefix = key.substr(0, 3);
+    int found = 0;
+    for (int m = 0; m < 12; ++m) {
+        if (MonthKey(monthNames[static_cast<std::size_t>(m)]).substr(0, 3) != prefix) continue;
+        if (found != 0) return 0;
+        found = m + 1;
+    }
+    if (found != 0) return found;
+    for (int m = 0; m < 12; ++m)
+        if (kEnglish.substr(static_cast<std::size_t>(3 * m), 3) == prefix) return m + 1;
+    return 0;
+}
 
 std::string RegionalFormats::JoinDate(const std::string& month, const std::string& day,
                                       const std::string& year) const {
@@ -55,14 +85,7 @@ std::optional<CalendarDate> RegionalFormats::ParseDate(const std::string& text) 
     // the four-digit one (or the larger) being the year.
     for (std::size_t k = 0; k < 3; ++k) {
         if (AllDigits(f[k])) continue;
-        int month = 0;
-        const std::string name = Upper(f[k].substr(0, 3));
-        for (int m = 0; m < 12; ++m) {
-            if (Upper(monthNames[static_cast<std::size_t>(m)].substr(0, 3)) == name ||
-                Upper(std::string("JANFEBMARAPRMAYJUNJULAUGSEPOCTNOVDEC").substr(
-                    static_cast<std::size_t>(3 * m), 3)) == name)
-                month = m + 1;
-        }
+        const int month = MonthFromName(f[k]);
         if (month == 0) return std::nullopt;
         std::vector<std::string> nums;
         for (std::size_t j = 0; j < 3; ++j)

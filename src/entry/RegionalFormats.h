@@ -35,6 +35,12 @@ struct RegionalFormats {
     // the text is not a date at all.
     std::optional<CalendarDate> ParseDate(const std::string& text) const;
 
+    // The month (1 to 12) a month name stands for: the user's abbreviation
+    // or the English one, whole (a closing period aside, capitals alike),
+    // else its first three letters when they fit one month only; 0 when
+    // it names none.
+    int MonthFromName(const std::string& text) const;
+
     // "Long Time" of a time of day given in seconds since midnight (any
     // value is folded into one day).
     std::string LongTime(long secondsOfDay) const;

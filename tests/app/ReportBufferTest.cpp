@@ -77,6 +77,25 @@ TEST(ReportBuffer, WarnsWhenNearlyFullAndRefusesThe32768thLine) {
     EXPECT_EQ(prompt.seen()[1].title, "Warning!");
 }
 
+TEST(ReportBuffer, AFullPageRefusesLinesAfterTheDataBufferWasCleared) {
+    ScriptedPrompt prompt;
+    ReportBuffer b(prompt);
+    while (b.PageLineCount() < ReportBuffer::kMaxLines) b.AppendLine("fill");
+    prompt.expect("data-cleared").expect("buffer-full");
+    b.ClearDataBuffer();
+    b.AppendLine("refused");
+    EXPECT_EQ(b.PageLineCount(), ReportBuffer::kMaxLines);
+    EXPECT_EQ(b.DataLineCount(), 0);
+    EXPECT_EQ(b.PageBuffer().size(), static_cast<std::size_t>(ReportBuffer::kMaxLines) + 1);
+    EXPECT_EQ(b.PageBuffer().back(), "");
+    EXPECT_EQ(b.PageText().find("refused"), std::string::npos);
+    // A new report starts a new page and is taken again.
+    b.BeginReport();
+    b.AppendLine("taken");
+    EXPECT_EQ(b.PageLineCount(), 1);
+    EXPECT_EQ(b.DataLineCount(), 1);
+}
+
 TEST(ReportBuffer, ClearAllDataEmptiesTheDataBufferOnly) {
     ScriptedPrompt prompt;
     prompt.expect("data-cleared");
@@ -119,7 +138,8 @@ TEST(ProposedDocumentName, TakesTheFirstWordUpToEightCharacters) {
         {"John Smith", "John.DOC"},     {"Elizabeth Ann", "Elizabet.DOC"},
         {"Question", "Question.DOC"},   {"LostKeys2", "LostKeys.DOC"},
         {"", ".DOC"},                   {" Leading", ".DOC"},
-        {"Abcdefgh ij", "Abcdefgh.DOC"}, {"Abcdefghi j", "Abcdefgh.DOC"}};
+        {"Abcdefgh ij", "Abcdefgh.DOC"}, {"Abcdefghi j", "Abcdefgh.DOC"},
+        {"Q1/2026 sale", "Q1-2026.DOC"}, {"a\\b", "a-b.DOC"}};
     for (auto [name, doc] : cases) EXPECT_EQ(ProposedDocumentName(name), doc) << name;
 }
 

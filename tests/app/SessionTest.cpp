@@ -230,6 +230,22 @@ TEST(Session, HelpTextsLandInTheBufferAndAMissingOneOnlyWarns) {
     EXPECT_NE(f.prompt.seen().back().text.find("NOSUCH.HLP"), std::string::npos);
 }
 
+TEST(Session, AHelpTextLongerThanTheBufferFillsItAndIsShown) {
+    Fixture f;
+    std::string text;
+    for (int i = 1; i <= 32800; ++i) text += "line " + std::to_string(i) + "\r\n";
+    f.folder.Write("INDEX.TXT", text);
+    // Lines 32768 to 32800, the closing blank line and the blank of
+    // ShowDataWindow are refused one by one; then the nearly-full warning.
+    for (int i = 0; i < 35; ++i) f.prompt.expect("buffer-full");
+    f.prompt.expect("buffer-nearly-full");
+    ASSERT_TRUE(f.session.ShowHelpText("INDEX.TXT"));
+    EXPECT_EQ(f.shown, 1);
+    EXPECT_EQ(f.session.buffer.PageLineCount(), ReportBuffer::kMaxLines);
+    const std::string page = f.session.buffer.PageText();
+    EXPECT_EQ(page.substr(page.size() - 14), "line 32767\r\n\r\n");
+}
+
 TEST(Session, AMinimizedDataWindowGetsNoPage) {
     Fixture f;
     f.folder.Write("A.HLP", "one\r\n");

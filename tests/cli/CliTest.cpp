@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <nlohmann/json.hpp>
 #include <sstream>
@@ -154,12 +155,50 @@ TEST_F(CliTest, OptionOverridesChooseTheHouseSystem) {
     EXPECT_EQ(bad.status, 1);
 }
 
+TEST_F(CliTest, HelpOffersExactlyTheReportsThatRun) {
+    const CliRun help = run({"--help"});
+    EXPECT_EQ(help.status, 0);
+    const std::string intro = "Print a report: ";
+    const auto start = help.out.find(intro);
+    ASSERT_NE(start, std::string::npos) << help.out;
+    const auto end = help.out.find(" (default basics)", start);
+    ASSERT_NE(end, std::string::npos) << help.out;
+    std::string list = help.out.substr(start + intro.size(), end - start - intro.size());
+    std::vector<std::string> offered;
+    for (std::size_t p = 0; p <= list.size();) {
+        const auto comma = list.find(", ", p);
+        offered.push_back(list.substr(p, comma == std::string::npos ? std::string::npos : comma - p));
+        if (comma == std::string::npos) break;
+        p = comma + 2;
+    }
+    ASSERT_FALSE(offered.empty());
+    EXPECT_NE(std::find(offered.begin(), offered.end(), "basics"), offered.end());
+    for (const auto& name : offered) {
+        const CliRun r = run(With(NewYork(), {"--report", name}));
+        EXPECT_EQ(r.status, 0) << name << ": " << r.err;
+    }
+    // A report that is not offered says so when asked for.
+    for (const char* name : {"natal", "aspects", "solstice", "parts", "almutens", "ascii"}) {
+        if (std::find(offered.begin(), offered.end(), name) != offered.end()) continue;
+        const CliRun r = run(With(NewYork(), {"--report", name}));
+        EXPECT_EQ(r.status, 1) << name;
+        EXPECT_NE(r.err.find("not available"), std::string::npos) << name;
+    }
+}
+
 TEST_F(CliTest, UsageErrorsExitOne) {
     EXPECT_EQ(run(With(NewYork(), {"--report", "nonsense"})).status, 1);
     EXPECT_EQ(run(With(NewYork(), {"--house", "Q"})).status, 1);
     EXPECT_EQ(run(With(NewYork(), {"--pm"})).status, 1);  // --am and --pm together
     EXPECT_EQ(run({"--date", "5 March"}).status, 1);
     EXPECT_EQ(run({"--long", "73X58"}).status, 1);
+    // Nothing to cast: a pointer to the usage, not a row of entry errors.
+    for (const std::vector<std::string>& args : {std::vector<std::string>{}, {"--json"}, {"--report", "basics"}}) {
+        const CliRun r = run(args);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_NE(r.err.find("nothing to cast"), std::string::npos) << r.err;
+        EXPECT_EQ(r.err.find("Error in natal input data section"), std::string::npos) << r.err;
+    }
 }
 
 }  // namespace

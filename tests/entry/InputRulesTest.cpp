@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <array>
+
+#include "app/Numbers.h"
 #include "entry/InputRules.h"
 #include "entry/RegionalFormats.h"
 #include "support/ScriptedPrompt.h"
@@ -41,6 +44,24 @@ TEST(NormalizeHour, EmptyAndNonNumericTextsAreReported) {
     EXPECT_FALSE(NormalizeHour(e, prompt));
     EXPECT_EQ(prompt.seen()[0].text, "Please fill in a value for birth hour.");
     EXPECT_EQ(prompt.seen()[1].text, "You are typing too fast. Please slow down.");
+    // Pasted text that only begins with a number is no hour either; the
+    // text stays for the window to select.
+    for (const char* pasted : {"5abc", "15 o'clock", "1.2.3", " "}) {
+        ScriptedPrompt p;
+        p.expect("hour-not-number");
+        EventEntries f;
+        f.hour = pasted;
+        EXPECT_FALSE(NormalizeHour(f, p)) << pasted;
+        EXPECT_EQ(f.hour, pasted);
+        EXPECT_FALSE(f.pm) << pasted;
+    }
+    // Blanks around a number are no obstacle.
+    ScriptedPrompt quiet;
+    EventEntries g;
+    g.hour = " 14 ";
+    EXPECT_TRUE(NormalizeHour(g, quiet));
+    EXPECT_EQ(g.hour, "2");
+    EXPECT_TRUE(g.pm);
 }
 
 TEST(SelectEast, TheZoneSignFollowsTheHemisphere) {
@@ -62,6 +83,10 @@ TEST(SelectEast, TheZoneSignFollowsTheHemisphere) {
     SelectEast(e, true, true);
     EXPECT_EQ(e.tz, "");
     EXPECT_TRUE(e.east);
+    e.tz = "5x";
+    SelectEast(e, false, true);
+    EXPECT_EQ(e.tz, "5x");
+    EXPECT_FALSE(e.east);
 }
 
 TEST(FillPresentMoment, TakesTheClockAndTheDefaultPlace) {
@@ -138,6 +163,41 @@ TEST(RegionalFormats, ReadsDatesInTheRegionalOrderAndTheFileForm) {
     EXPECT_FALSE(r.ParseDate("not a date"));
     EXPECT_FALSE(r.ParseDate("1/2"));
     EXPECT_FALSE(r.ParseDate("05 Xyz 2001"));
+}
+
+TEST(RegionalFormats, EveryMonthOfTheUsersLanguageReadsBackAsItself) {
+    using Names = std::array<std::string, 12>;
+    const Names english = RegionalFormats{}.monthNames;
+    const Names lists[] = {
+        english,
+        {"janv.", "f\xC3\xA9vr.", "mars", "avr.", "mai", "juin", "juil.", "ao\xC3\xBBt", "sept.",
+         "oct.", "nov.", "d\xC3\xA9\x63."},
+        {"Jan.", "Feb.", "M\xC3\xA4rz", "Apr.", "Mai", "Juni", "Juli", "Aug.", "Sept.", "Okt.", "Nov.",
+         "Dez."},
+        {"ene", "feb", "mar", "abr", "may", "jun", "jul", "ago", "sept", "oct", "nov", "dic"},
+    };
+    for (const Names& names : lists) {
+        RegionalFormats r;
+        r.monthNames = names;
+        for (int m = 1; m <= 12; ++m) {
+            const std::string text = r.FormatDate({5, m, 1990});
+            const auto d = r.ParseDate(text);
+            ASSERT_TRUE(d) << text;
+            EXPECT_EQ(d->month, m) << text;
+            EXPECT_EQ(d->day, 5) << text;
+            EXPECT_EQ(d->year, 1990) << text;
+        }
+        // The shipped name files are written in English and read everywhere.
+        for (int m = 1; m <= 12; ++m) {
+            const auto d = r.ParseDate(quaeryn::FormatDate(4, m, 1957));
+            ASSERT_TRUE(d) << names[0] << " " << m;
+            EXPECT_EQ(d->month, m) << names[0] << " " << m;
+        }
+    }
+    RegionalFormats french;
+    french.monthNames = lists[1];
+    EXPECT_EQ(french.MonthFromName("JUI"), 0);  // June or July: no guess
+    EXPECT_EQ(french.MonthFromName("Jul"), 7);  // the English abbreviation
 }
 
 TEST(RegionalFormats, LongTimeOnBothClocks) {

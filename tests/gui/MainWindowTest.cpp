@@ -1,4 +1,6 @@
 #include <QCheckBox>
+#include <QFileDialog>
+#include <QMessageBox>
 #include <QImage>
 #include <QLabel>
 #include <QMenuBar>
@@ -573,7 +575,8 @@ TEST(OptionsWindow, TextForFileTakesOnlyALineBreakOffTheEnd) {
     struct Case {
         const char* text;
         const char* file;
-    } cases[] = {{"a\nb\n", "a\r\nb\r\n"}, {"a\nb", "a\r\nb\r\n"}, {"x", "x\r\n"}, {"", ""}, {"\n", ""}};
+    } cases[] = {{"a\nb\n", "a\r\nb\r\n"}, {"a\nb", "a\r\nb\r\n"}, {"x", "x\r\n"}, {"", ""}, {"\n", ""},
+                 {"a\r\nb\r\n", "a\r\nb\r\n"}, {"a\rb\r", "a\r\nb\r\n"}};
     for (const auto& c : cases) EXPECT_EQ(ui::TextForFile(c.text), c.file) << c.text;
 }
 
@@ -626,6 +629,74 @@ TEST(Screens, TheMainWindowsRenderSomething) {
         input.save(QString(dir) + "/input.png");
         data.save(QString(dir) + "/data.png");
         main.save(QString(dir) + "/main.png");
+    }
+}
+
+// Runs the real save chooser: types `typed` into it and accepts; a question
+// about replacing a file is answered with `replace` (after No the chooser
+// is cancelled). Returns the chosen path and counts the questions.
+QString RunSaveChooser(const QString& proposed, const QString& typed, bool replace, int& questions,
+                       bool addTo = false) {
+    QTimer timer;
+    timer.setInterval(10);
+    bool typedIn = false;
+    int ticks = 0;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (++ticks > 500) {  // never hang the suite
+            if (modal) modal->close();
+            return;
+        }
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            ++questions;
+            box->button(replace ? QMessageBox::Yes : QMessageBox::No)->click();
+        } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+            if (!typedIn) {
+                typedIn = true;
+                auto* edit = dialog->findChild<QLineEdit*>("fileNameEdit");
+                if (edit) edit->setText(typed);
+                QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+            } else {
+                dialog->reject();
+            }
+        }
+    });
+    timer.start();
+    return addTo ? ui::ChooseFileToAddTo(nullptr, "Select a File", proposed, "Name Files (*.FIL *.fil)")
+                 : ui::ChooseSaveFile(nullptr, "Save As", proposed, "Data Files (*.DOC *.doc)");
+}
+
+TEST(FileDialogs, ATypedNameGetsTheProposedEndingAndTheReplaceQuestion) {
+    TempDataFolder folder;
+    folder.Write("report.DOC", "old");
+    const QString proposed = QString::fromStdString((folder.path() / "John.DOC").string());
+    const QString existing = QString::fromStdString((folder.path() / "report.DOC").string());
+    struct Case {
+        const char* typed;
+        bool replace;
+        QString chosen;
+        int questions;
+    } cases[] = {
+        {"fresh", true, QString::fromStdString((folder.path() / "fresh.DOC").string()), 0},
+        {"report", true, existing, 1},
+        {"report", false, QString(), 1},
+    };
+    for (const auto& c : cases) {
+        int questions = 0;
+        EXPECT_EQ(RunSaveChooser(proposed, c.typed, c.replace, questions), c.chosen) << c.typed;
+        EXPECT_EQ(questions, c.questions) << c.typed << " " << c.replace;
+    }
+    EXPECT_EQ(ReadWholeFile(folder.path() / "report.DOC").value_or(""), "old");
+
+    // The name-file chooser adds to a file: the ending of the proposed
+    // name file, and no question about an existing one.
+    folder.Write("clients.fil", "");
+    const QString nameFile = QString::fromStdString((folder.path() / "Horary.fil").string());
+    for (const char* typed : {"clients", "newfile"}) {
+        int questions = 0;
+        EXPECT_EQ(RunSaveChooser(nameFile, typed, false, questions, true),
+                  QString::fromStdString((folder.path() / (std::string(typed) + ".fil")).string()));
+        EXPECT_EQ(questions, 0) << typed;
     }
 }
 

@@ -36,7 +36,7 @@ TEST(NamesWindow, ListsTheNameFileSortedAndFillsTheInputWindow) {
     const QStringList items = Items(names->NamesOnFile());
     ASSERT_GE(items.size(), 3);
     QStringList sorted = items;
-    sorted.sort();
+    sorted.sort(Qt::CaseInsensitive);
     EXPECT_EQ(items, sorted);
     ASSERT_TRUE(items.contains("Trinity test"));
 
@@ -57,6 +57,18 @@ TEST(NamesWindow, ListsTheNameFileSortedAndFillsTheInputWindow) {
     EXPECT_EQ(w->txtLatDeg->text(), "33");
     EXPECT_EQ(w->txtLatMin->text(), "41");
     EXPECT_TRUE(w->optNorth->isChecked());
+
+    // Alphabetical order takes no account of capitals.
+    g.folder.Write("Horary.fil",
+                   "cherry,01 Jan 2000,1.00,A,0,000.00,51.30\r\n"
+                   "Banana,01 Jan 2000,1.00,A,0,000.00,51.30\r\n"
+                   "apple,01 Jan 2000,1.00,A,0,000.00,51.30\r\n"
+                   "Apple,01 Jan 2000,1.00,A,0,000.00,51.30\r\n"
+                   "Date palm,01 Jan 2000,1.00,A,0,000.00,51.30\r\n");
+    names->LoadList();
+    EXPECT_EQ(Items(names->NamesOnFile()), (QStringList{"Apple", "apple", "Banana", "cherry", "Date palm"}));
+    g.folder.Write("Horary.fil", "Hindenburg disaster,06 May 1937,7.25,P,4,074.21,40.02\r\n");
+    names->LoadList();
 
     // A double click fills and casts.
     names->NamesOnFile_DblClick("Hindenburg disaster");
@@ -128,11 +140,14 @@ TEST(NamesWindow, SaveToDiskAppendsAndAsksAboutTheSameName) {
     w->optNorth->setChecked(true);
     g.savePath.clear();
     g.openPath.clear();
-    ui::Dialogs().append = [&](QWidget*, const QString&, const QString&, const QString&) {
+    QString caption;
+    ui::Dialogs().append = [&](QWidget*, const QString& c, const QString&, const QString&) {
+        caption = c;
         return QString::fromStdString(charts.string());
     };
     g.prompt.expect("name-exists", PromptAnswer::Yes);
     w->cmdSave->click();
+    EXPECT_EQ(caption, "Select a File");
     EXPECT_EQ(Bytes(charts), "Test,04 Jul 1990,9.05,P,5,073.59,40.45\r\n");
     EXPECT_EQ(Bytes(g.folder.path() / "CHARTS.OLD"), "TEST,01 Jan 2000,1.00,A,0,000.00,51.30\r\n");
 
@@ -147,6 +162,10 @@ TEST(NamesWindow, SaveToDiskAppendsAndAsksAboutTheSameName) {
         return QString();
     };
     g.prompt.expect("name-comma");
+    w->cmdSave->click();
+    // So is a name of blanks only: such a record would end the list.
+    w->txtName->setText("  ");
+    g.prompt.expect("name-missing");
     w->cmdSave->click();
     const std::string after = Bytes(charts);
     EXPECT_EQ(std::count(after.begin(), after.end(), '\n'), 2);

@@ -203,12 +203,17 @@ InputDataWindow* MainWindow::inputWindow() {
 }
 
 void MainWindow::SaveToDisk() {
-    // A name with a comma is refused before any file is chosen.
-    if (session_.entries.name.find(',') == std::string::npos) {
+    // A name with a comma, or no name at all, is refused before any file
+    // is chosen; SaveNameRecord gives the message and writes nothing.
+    const std::string& name = session_.entries.name;
+    const bool refused = name.find(',') != std::string::npos ||
+                         name.find_first_not_of(" \t") == std::string::npos;
+    if (!refused) {
         const QString start = session_.currentNameFile.empty()
                                   ? Q((session_.dir.root() / "Horary.fil").string())
                                   : Q(session_.currentNameFile.string());
-        const QString path = Dialogs().append(input_, "Save to disk", start, "Name Files (*.FIL *.fil)");
+        // The same chooser as "Change List".
+        const QString path = Dialogs().append(input_, "Select a File", start, "Name Files (*.FIL *.fil)");
         if (path.isEmpty()) return;
         SaveNameRecord(session_.entries, S(path), session_.regional, session_.prompt);
     } else {

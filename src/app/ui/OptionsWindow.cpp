@@ -14,11 +14,14 @@ namespace quaeryn::ui {
 
 std::string TextForFile(const QString& text) {
     QString t = text;
+    // Pasted text may bring CR LF or lone CR line ends: all become one form
+    // first, so that the final one is recognised.
+    t.replace("\r\n", "\n");
+    t.replace('\r', '\n');
     // Only a line break is taken off the end: the last characters the user
     // typed are never lost.
     if (t.endsWith('\n')) t.chop(1);
     if (t.isEmpty()) return std::string();
-    t.replace("\r\n", "\n");
     t.replace("\n", "\r\n");
     return t.toStdString() + "\r\n";
 }

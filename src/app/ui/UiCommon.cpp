@@ -1,6 +1,7 @@
 #include "app/ui/UiCommon.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QPainter>
 #include <QWidget>
@@ -31,18 +32,43 @@ void DrawSunkenBorder(QPainter& painter, const QWidget* control) {
     }
 }
 
+namespace {
+
+QString RunSaveDialog(QWidget* parent, const QString& caption, const QString& proposed,
+                      const QString& filter, bool askBeforeReplacing) {
+    QFileDialog dialog(parent, caption, QFileInfo(proposed).absolutePath(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (!askBeforeReplacing) dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    // A name typed without an ending gets the proposal's, before the
+    // dialog asks about replacing: "report" is checked as "report.DOC".
+    const QString suffix = QFileInfo(proposed).suffix();
+    if (!suffix.isEmpty()) dialog.setDefaultSuffix(suffix);
+    dialog.selectFile(QFileInfo(proposed).fileName());
+    if (dialog.exec() != QDialog::Accepted) return QString();
+    const QStringList chosen = dialog.selectedFiles();
+    return chosen.isEmpty() ? QString() : chosen.first();
+}
+
+}  // namespace
+
+QString ChooseSaveFile(QWidget* parent, const QString& caption, const QString& proposed,
+                       const QString& filter) {
+    return RunSaveDialog(parent, caption, proposed, filter, true);
+}
+
+QString ChooseFileToAddTo(QWidget* parent, const QString& caption, const QString& proposed,
+                          const QString& filter) {
+    return RunSaveDialog(parent, caption, proposed, filter, false);
+}
+
 FileDialogs& Dialogs() {
     static FileDialogs dialogs{
-        [](QWidget* parent, const QString& caption, const QString& proposed, const QString& filter) {
-            return QFileDialog::getSaveFileName(parent, caption, proposed, filter);
-        },
+        &ChooseSaveFile,
         [](QWidget* parent, const QString& caption, const QString& proposed, const QString& filter) {
             return QFileDialog::getOpenFileName(parent, caption, proposed, filter);
         },
-        [](QWidget* parent, const QString& caption, const QString& proposed, const QString& filter) {
-            return QFileDialog::getSaveFileName(parent, caption, proposed, filter, nullptr,
-                                                QFileDialog::DontConfirmOverwrite);
-        }};
+        &ChooseFileToAddTo};
     return dialogs;
 }
 

@@ -42,4 +42,13 @@ struct FileDialogs {
 };
 FileDialogs& Dialogs();
 
+// The save chooser of Dialogs(): a name typed without an ending gets the
+// ending of the proposed name, and the question before replacing a file is
+// asked for the name as it will be written.
+QString ChooseSaveFile(QWidget* parent, const QString& caption, const QString& proposed,
+                       const QString& filter);
+// The chooser of a file to add to: the same, without the question.
+QString ChooseFileToAddTo(QWidget* parent, const QString& caption, const QString& proposed,
+                          const QString& filter);
+
 }  // namespace quaeryn::ui

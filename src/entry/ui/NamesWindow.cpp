@@ -17,6 +17,21 @@
 
 namespace quaeryn::ui {
 
+namespace {
+
+// A list line sorted alphabetically: capitals and small letters alike
+// ("banana" between "Apple" and "Cherry"), the exact text breaking ties.
+class NameItem : public QListWidgetItem {
+public:
+    using QListWidgetItem::QListWidgetItem;
+    bool operator<(const QListWidgetItem& other) const override {
+        const int c = text().compare(other.text(), Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : text() < other.text();
+    }
+};
+
+}  // namespace
+
 NamesWindow::NamesWindow(Session& session, QWidget* parent) : QWidget(parent, Qt::Window), session_(session) {
     setObjectName("Names");
     setWindowTitle("Names");
@@ -84,7 +99,7 @@ void NamesWindow::LoadList() {
     ShowNameFileLabel();
     namesOnFile_->setUpdatesEnabled(false);
     namesOnFile_->clear();
-    for (const auto& record : list_.records) namesOnFile_->addItem(Q(record.name));
+    for (const auto& record : list_.records) namesOnFile_->addItem(new NameItem(Q(record.name)));
     namesOnFile_->setUpdatesEnabled(true);
     if (list_.error) session_.prompt.notify(msg::NameFileError());
 }
