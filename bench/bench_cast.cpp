@@ -2,27 +2,12 @@
 #include <benchmark/benchmark.h>
 
 #include "app/CastChart.h"
+#include "support/Entries.h"
 
 namespace {
 
-quaeryn::EventEntries NewYork() {
-    quaeryn::EventEntries e;
-    e.name = "Bench";
-    e.month = "3";
-    e.day = "5";
-    e.year = "2001";
-    e.hour = "10";
-    e.minute = "30";
-    e.tz = "5";
-    e.longDeg = "73";
-    e.longMin = "58";
-    e.latDeg = "40";
-    e.latMin = "45";
-    return e;
-}
-
 void BM_CastChart(benchmark::State& state, const char* code) {
-    const auto entries = NewYork();
+    const auto entries = quaeryn::test::NewYorkEntries("Bench");
     quaeryn::Options options;
     quaeryn::RegionalFormats regional;
     quaeryn::SilentPrompt prompt;

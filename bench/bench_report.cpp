@@ -8,27 +8,12 @@
 #include "app/CastChart.h"
 #include "app/Commands.h"
 #include "app/ReportBuffer.h"
+#include "support/Entries.h"
 
 namespace {
 
-quaeryn::EventEntries LostRing() {
-    quaeryn::EventEntries e;
-    e.name = "Lost ring";
-    e.month = "3";
-    e.day = "5";
-    e.year = "2001";
-    e.hour = "10";
-    e.minute = "30";
-    e.tz = "5";
-    e.longDeg = "73";
-    e.longMin = "58";
-    e.latDeg = "40";
-    e.latMin = "45";
-    return e;
-}
-
 void BM_CastAndDefaultReport(benchmark::State& state) {
-    const auto entries = LostRing();
+    const auto entries = quaeryn::test::NewYorkEntries("Lost ring");
     quaeryn::Options options;
     quaeryn::ReadOptions(std::filesystem::path(QUAERYN_SHIPPED_DATA_DIR) / "OPTIONS.OPT", options);
     const quaeryn::RegionalFormats regional;

@@ -9,23 +9,16 @@
 #include "astro/Houses.h"
 #include "astro/TimeScales.h"
 #include "support/ScriptedPrompt.h"
+#include "support/Entries.h"
 
 namespace quaeryn {
 namespace {
 
 EventEntries NewYork(int day, int month, int year) {
-    EventEntries e;
-    e.name = "Test";
+    EventEntries e = test::NewYorkEntries();
     e.month = std::to_string(month);
     e.day = std::to_string(day);
     e.year = std::to_string(year);
-    e.hour = "10";
-    e.minute = "30";
-    e.tz = "5";
-    e.longDeg = "73";
-    e.longMin = "58";
-    e.latDeg = "40";
-    e.latMin = "45";
     return e;
 }
 

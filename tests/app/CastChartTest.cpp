@@ -5,27 +5,14 @@
 #include "app/CastChart.h"
 #include "app/ChartHeader.h"
 #include "support/ScriptedPrompt.h"
+#include "support/Entries.h"
 
 namespace quaeryn {
 namespace {
 
 using test::ScriptedPrompt;
 
-EventEntries NewYork() {
-    EventEntries e;
-    e.name = "Test";
-    e.month = "3";
-    e.day = "5";
-    e.year = "2001";
-    e.hour = "10";
-    e.minute = "30";
-    e.tz = "5";
-    e.longDeg = "73";
-    e.longMin = "58";
-    e.latDeg = "40";
-    e.latMin = "45";
-    return e;
-}
+EventEntries NewYork() { return test::NewYorkEntries(); }
 
 // Each case changes the New York entries and lists the messages the cast
 // must show, in order; an empty list means the cast goes through.

@@ -9,6 +9,7 @@
 #include "app/TextFile.h"
 #include "support/FixedClock.h"
 #include "support/ScriptedPrompt.h"
+#include "support/Entries.h"
 
 namespace quaeryn {
 namespace {
@@ -46,21 +47,7 @@ std::string OptionText(std::initializer_list<std::pair<int, float>> values) {
     return out.str();
 }
 
-EventEntries GoodEntries() {
-    EventEntries e;
-    e.name = "John Smith";
-    e.month = "3";
-    e.day = "5";
-    e.year = "2001";
-    e.hour = "10";
-    e.minute = "30";
-    e.tz = "5";
-    e.longDeg = "73";
-    e.longMin = "58";
-    e.latDeg = "40";
-    e.latMin = "45";
-    return e;
-}
+EventEntries GoodEntries() { return test::NewYorkEntries("John Smith"); }
 
 struct Fixture {
     TempFolder folder;

@@ -9,6 +9,7 @@
 
 #include "app/CastChart.h"
 #include "cli/Cli.h"
+#include "support/Entries.h"
 
 namespace quaeryn {
 namespace {
@@ -37,18 +38,7 @@ TEST_F(CliJson, EveryKeyCarriesTheFinishedCast) {
     ASSERT_EQ(rc, 0) << err.str();
     const auto j = nlohmann::json::parse(out.str());
 
-    EventEntries e;
-    e.name = "Json";
-    e.month = "3";
-    e.day = "5";
-    e.year = "2001";
-    e.hour = "10";
-    e.minute = "30";
-    e.tz = "5";
-    e.longDeg = "73";
-    e.longMin = "58";
-    e.latDeg = "40";
-    e.latMin = "45";
+    const EventEntries e = test::NewYorkEntries("Json");
     Options options;
     options.Set(191, 2);
     SilentPrompt silent;
