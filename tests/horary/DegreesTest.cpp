@@ -236,13 +236,9 @@ TEST(DegreesGolden, CriticalDegreesTable) {
 
 TEST(DegreesGolden, OtherDegreesCommand) {
     ReportRun run;
-    const ReportCommand* command = FindReportCommand("other-degrees");
-    ASSERT_NE(command, nullptr);
-    EXPECT_EQ(command->id, "mnuHoraryOtherDegrees");
-    ReportBuffer out(run.prompt);
-    const ReportContext context{run.options, run.data, run.regional, run.prompt};
-    ASSERT_TRUE(RunReport(*command, SampleChart(), context, out));
-    EXPECT_GOLDEN("other_degrees.txt", out.PageText());
+    const std::string text = run.CommandText("other-degrees", "mnuHoraryOtherDegrees", SampleChart());
+    ASSERT_FALSE(text.empty());
+    EXPECT_GOLDEN("other_degrees.txt", text);
 }
 
 }  // namespace

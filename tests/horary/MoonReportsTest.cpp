@@ -325,13 +325,9 @@ TEST(MoonAspectsGolden, NodesPartsAndMoonBlock) {
 
 TEST(MoonAspectsGolden, HoraryAspectsCommand) {
     ReportRun run;
-    const ReportCommand* command = FindReportCommand("horary-aspects");
-    ASSERT_NE(command, nullptr);
-    EXPECT_EQ(command->id, "mnuHoraryAspects");
-    ReportBuffer out(run.prompt);
-    const ReportContext context{run.options, run.data, run.regional, run.prompt};
-    ASSERT_TRUE(RunReport(*command, SampleChart(), context, out));
-    EXPECT_GOLDEN("all_pairs_report.txt", out.PageText());
+    const std::string text = run.CommandText("horary-aspects", "mnuHoraryAspects", SampleChart());
+    ASSERT_FALSE(text.empty());
+    EXPECT_GOLDEN("all_pairs_report.txt", text);
 }
 
 }  // namespace

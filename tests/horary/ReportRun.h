@@ -6,6 +6,7 @@
 
 #include "app/AppData.h"
 #include "app/ChartState.h"
+#include "app/Commands.h"
 #include "app/Options.h"
 #include "app/ReportBuffer.h"
 #include "app/ReportContext.h"
@@ -39,6 +40,17 @@ public:
         std::string text;
         for (const auto& line : Lines(report, chart)) text += line + "\r\n";
         return text;
+    }
+
+    // The page a menu command shows (head, body and the blank line of
+    // showing the window); empty when the command is unknown or has no report.
+    std::string CommandText(const std::string& cliName, const std::string& menuId, const ChartState& chart) {
+        const ReportCommand* command = FindReportCommand(cliName);
+        if (!command || command->id != menuId) return {};
+        ReportBuffer out(prompt);
+        const ReportContext context{options, data, regional, prompt};
+        if (!RunReport(*command, chart, context, out)) return {};
+        return out.PageText();
     }
 
     Options options;

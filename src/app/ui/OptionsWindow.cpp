@@ -1,9 +1,7 @@
 #include "app/ui/OptionsWindow.h"
 
-#include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "app/Messages.h"
 #include "app/Session.h"
@@ -29,24 +27,13 @@ std::string TextForFile(const QString& text) {
 OptionsWindow::OptionsWindow(Session& session, QWidget* parent) : QWidget(parent, Qt::Window), session_(session) {
     setObjectName("Options");
     setWindowTitle("Edit: OPTIONS.OPT");
-    txtContent_ = new QPlainTextEdit(this);
-    txtContent_->setObjectName("txtContent");
-    txtContent_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    txtContent_->setFont(FixedFont(10));
-    auto* btnSave = new QPushButton("Save", this);
-    btnSave->setObjectName("btnSave");
-    auto* cmdRestoreDefault = new QPushButton("Restore Default Settings", this);
-    cmdRestoreDefault->setObjectName("cmdRestoreDefault");
-    auto* btnQuit = new QPushButton("Quit", this);
-    btnQuit->setObjectName("btnQuit");
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(btnSave);
-    buttons->addWidget(cmdRestoreDefault);
-    buttons->addStretch();
-    buttons->addWidget(btnQuit);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(txtContent_);
-    layout->addLayout(buttons);
+    txtContent_ = BuildTextEditor(this, {{"btnSave", "Save"},
+                                         {"cmdRestoreDefault", "Restore Default Settings"},
+                                         {nullptr, nullptr},
+                                         {"btnQuit", "Quit"}});
+    auto* btnSave = findChild<QPushButton*>("btnSave");
+    auto* cmdRestoreDefault = findChild<QPushButton*>("cmdRestoreDefault");
+    auto* btnQuit = findChild<QPushButton*>("btnQuit");
     resize(560, 520);
     connect(btnSave, &QPushButton::clicked, this, &OptionsWindow::btnSave_Click);
     connect(cmdRestoreDefault, &QPushButton::clicked, this, &OptionsWindow::cmdRestoreDefault_Click);

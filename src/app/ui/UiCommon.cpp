@@ -3,6 +3,11 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
 #include <QPainter>
 #include <QWidget>
 #include <algorithm>
@@ -15,6 +20,32 @@ QFont FixedFont(double points) {
     font.setFixedPitch(true);
     if (points > 0) font.setPointSizeF(points);
     return font;
+}
+
+QPlainTextEdit* BuildTextEditor(QWidget* window,
+                                std::initializer_list<std::pair<const char*, const char*>> buttons) {
+    auto* text = new QPlainTextEdit(window);
+    text->setObjectName("txtContent");
+    text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    text->setFont(FixedFont(10));
+    auto* row = new QHBoxLayout;
+    for (const auto& [name, caption] : buttons) {
+        if (!name) {
+            row->addStretch();
+        } else if (QString(name).startsWith("Label")) {
+            auto* label = new QLabel(caption, window);
+            label->setObjectName(name);
+            row->addWidget(label);
+        } else {
+            auto* button = new QPushButton(caption, window);
+            button->setObjectName(name);
+            row->addWidget(button);
+        }
+    }
+    auto* layout = new QVBoxLayout(window);
+    layout->addWidget(text);
+    layout->addLayout(row);
+    return text;
 }
 
 void DrawSunkenBorder(QPainter& painter, const QWidget* control) {

@@ -7,6 +7,11 @@
 #include <QPainter>
 #include <QString>
 #include <functional>
+#include <initializer_list>
+#include <utility>
+
+class QPlainTextEdit;
+class QWidget;
 #include <string>
 
 class QWidget;
@@ -28,6 +33,13 @@ void DrawSunkenBorder(class QPainter& painter, const QWidget* control);
 
 // The system's fixed-pitch font at a size in points.
 QFont FixedFont(double points = 10);
+
+// The layout of the plain-text editor windows: the text box `txtContent`
+// (fixed font, no wrapping) over a row of buttons, each named by its
+// control name; a null name in the row stands for the stretch. Returns the
+// text box; the buttons are found with findChild by name.
+QPlainTextEdit* BuildTextEditor(QWidget* window,
+                                std::initializer_list<std::pair<const char*, const char*>> buttons);
 
 // The file dialogs: a save chooser (asks before replacing a file), an open
 // chooser, and a chooser of a file to add to (an existing file or a new

@@ -140,24 +140,12 @@ void NamesWindow::cmdNewFileList_Click() {
 NameEditWindow::NameEditWindow(Session& session, NamesWindow* names)
     : QWidget(names, Qt::Window), session_(session), names_(names) {
     setObjectName("NameEdit");
-    txtContent_ = new QPlainTextEdit(this);
-    txtContent_->setObjectName("txtContent");
-    txtContent_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    txtContent_->setFont(FixedFont(10));
-    auto* btnSave = new QPushButton("Save", this);
-    btnSave->setObjectName("btnSave");
-    auto* btnQuit = new QPushButton("Quit", this);
-    btnQuit->setObjectName("btnQuit");
-    auto* label = new QLabel("Ctrl-C to copy.  Ctrl-X to cut.  Ctrl-V to paste.", this);
-    label->setObjectName("Label1");
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(btnSave);
-    buttons->addWidget(btnQuit);
-    buttons->addStretch();
-    buttons->addWidget(label);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(txtContent_);
-    layout->addLayout(buttons);
+    txtContent_ = BuildTextEditor(this, {{"btnSave", "Save"},
+                                         {"btnQuit", "Quit"},
+                                         {nullptr, nullptr},
+                                         {"Label1", "Ctrl-C to copy.  Ctrl-X to cut.  Ctrl-V to paste."}});
+    auto* btnSave = findChild<QPushButton*>("btnSave");
+    auto* btnQuit = findChild<QPushButton*>("btnQuit");
     resize(620, 420);
     connect(btnSave, &QPushButton::clicked, this, &NameEditWindow::btnSave_Click);
     connect(btnQuit, &QPushButton::clicked, this, &NameEditWindow::btnQuit_Click);
