@@ -71,8 +71,9 @@ struct GuiSession {
     QString savePath;          // what the save dialog answers
     QString openPath;          // what the open dialog answers
     QStringList dialogCalls;   // "caption|proposed|filter" of each dialog
+    ui::FileDialogs savedDialogs;  // the real choosers, put back at the end
 
-    explicit GuiSession(int iTime = 0) {
+    explicit GuiSession(int iTime = 0) : savedDialogs(ui::Dialogs()) {
         ui::Dialogs().save = [this](QWidget*, const QString& caption, const QString& proposed,
                                     const QString& filter) {
             dialogCalls << caption + "|" + proposed + "|" + filter;
@@ -98,8 +99,7 @@ struct GuiSession {
 
     ~GuiSession() {
         window.reset();
-        ui::Dialogs().save = nullptr;
-        ui::Dialogs().open = nullptr;
+        ui::Dialogs() = savedDialogs;
     }
 
     // Good entries for a chart: New York, 5 March 2001, 10:30 AM.

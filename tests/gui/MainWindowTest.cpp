@@ -1,5 +1,8 @@
 #include <QCheckBox>
+#include <QAbstractItemView>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QItemSelectionModel>
 #include <QMessageBox>
 #include <QImage>
 #include <QLabel>
@@ -7,7 +10,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QPrinterInfo>
-#include <QTimer>
 #include <QRadioButton>
 #include <gtest/gtest.h>
 
@@ -632,72 +634,95 @@ TEST(Screens, TheMainWindowsRenderSomething) {
     }
 }
 
-// Runs the real save chooser: types `typed` into it and accepts; a question
-// about replacing a file is answered with `replace` (after No the chooser
-// is cancelled). Returns the chosen path and counts the questions.
-QString RunSaveChooser(const QString& proposed, const QString& typed, bool replace, int& questions,
-                       bool addTo = false) {
-    QTimer timer;
-    timer.setInterval(10);
-    bool typedIn = false;
-    int ticks = 0;
-    QObject::connect(&timer, &QTimer::timeout, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (++ticks > 500) {  // never hang the suite
-            if (modal) modal->close();
-            return;
-        }
-        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            ++questions;
-            box->button(replace ? QMessageBox::Yes : QMessageBox::No)->click();
-        } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
-            if (!typedIn) {
-                typedIn = true;
-                auto* edit = dialog->findChild<QLineEdit*>("fileNameEdit");
-                if (edit) edit->setText(typed);
-                QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
-            } else {
-                dialog->reject();
-            }
-        }
-    });
-    timer.start();
-    return addTo ? ui::ChooseFileToAddTo(nullptr, "Select a File", proposed, "Name Files (*.FIL *.fil)")
-                 : ui::ChooseSaveFile(nullptr, "Save As", proposed, "Data Files (*.DOC *.doc)");
+// Puts the file list of a chooser in the state it reaches once its
+// background listing has arrived: `name` selected in the list.
+void SelectInList(ui::FileChooserDialog& dialog, const QString& path) {
+    auto* list = dialog.findChild<QAbstractItemView*>("listView");
+    ASSERT_NE(list, nullptr);
+    auto* model = qobject_cast<QFileSystemModel*>(list->model());
+    ASSERT_NE(model, nullptr);
+    const QModelIndex index = model->index(path);
+    ASSERT_TRUE(index.isValid()) << path.toStdString();
+    list->selectionModel()->select(index, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    ASSERT_EQ(list->selectionModel()->selectedRows().size(), 1);
 }
 
-TEST(FileDialogs, ATypedNameGetsTheProposedEndingAndTheReplaceQuestion) {
+// Answers the replace question of the choosers from the test and counts it.
+struct ReplaceAnswers {
+    int questions = 0;
+    bool answer = true;
+    ReplaceAnswers() {
+        ui::Dialogs().confirmReplace = [this](QWidget*, const QString&) {
+            ++questions;
+            return answer;
+        };
+    }
+    ~ReplaceAnswers() { ui::Dialogs().confirmReplace = nullptr; }
+};
+
+TEST(FileDialogs, TheTypedNameWinsWithItsEndingAndTheReplaceQuestion) {
     TempDataFolder folder;
     folder.Write("report.DOC", "old");
-    const QString proposed = QString::fromStdString((folder.path() / "John.DOC").string());
-    const QString existing = QString::fromStdString((folder.path() / "report.DOC").string());
+    folder.Write("clients.fil", "");
+    const auto at = [&](const std::string& name) { return QString::fromStdString((folder.path() / name).string()); };
     struct Case {
+        const char* proposed;    // the preselected file
+        bool listed;             // the list has selected it before the typing
         const char* typed;
-        bool replace;
-        QString chosen;
+        bool ask;                // the save chooser asks before replacing
+        bool replace;            // the answer to that question
+        const char* chosen;      // nullptr: the chooser stays open
         int questions;
     } cases[] = {
-        {"fresh", true, QString::fromStdString((folder.path() / "fresh.DOC").string()), 0},
-        {"report", true, existing, 1},
-        {"report", false, QString(), 1},
+        {"John.DOC", false, "fresh", true, true, "fresh.DOC", 0},
+        {"John.DOC", false, "report", true, true, "report.DOC", 1},
+        {"John.DOC", false, "report", true, false, nullptr, 1},
+        {"report.DOC", true, "fresh", true, true, "fresh.DOC", 0},
+        {"report.DOC", true, "report.DOC", true, true, "report.DOC", 1},
+        {"Horary.fil", false, "clients", false, false, "clients.fil", 0},
+        {"Horary.fil", true, "clients", false, false, "clients.fil", 0},
+        {"Horary.fil", true, "newfile", false, false, "newfile.fil", 0},
+        {"Horary.fil", true, "Horary.fil", false, false, "Horary.fil", 0},
     };
     for (const auto& c : cases) {
-        int questions = 0;
-        EXPECT_EQ(RunSaveChooser(proposed, c.typed, c.replace, questions), c.chosen) << c.typed;
-        EXPECT_EQ(questions, c.questions) << c.typed << " " << c.replace;
+        SCOPED_TRACE(std::string(c.proposed) + (c.listed ? " listed, " : ", ") + c.typed);
+        ReplaceAnswers answers;
+        answers.answer = c.replace;
+        ui::FileChooserDialog dialog(nullptr, "Save As", at(c.proposed), "Files (*.DOC *.FIL)", c.ask);
+        if (c.listed) SelectInList(dialog, at(c.proposed));
+        ASSERT_NE(dialog.fileNameBox(), nullptr);
+        dialog.fileNameBox()->setText(c.typed);
+        dialog.accept();
+        EXPECT_EQ(dialog.chosenPath(), c.chosen ? at(c.chosen) : QString());
+        EXPECT_EQ(dialog.result(), c.chosen ? QDialog::Accepted : QDialog::Rejected);
+        EXPECT_EQ(answers.questions, c.questions);
     }
     EXPECT_EQ(ReadWholeFile(folder.path() / "report.DOC").value_or(""), "old");
+}
 
-    // The name-file chooser adds to a file: the ending of the proposed
-    // name file, and no question about an existing one.
-    folder.Write("clients.fil", "");
+// The real chooser, run modally: the typing happens inside its event loop,
+// after the list has been made to select the preselected name file, which is
+// the state a finished background listing leaves.
+TEST(FileDialogs, TheRealChooserReturnsTheTypedNameOverThePreselectedFile) {
+    TempDataFolder folder;
     const QString nameFile = QString::fromStdString((folder.path() / "Horary.fil").string());
-    for (const char* typed : {"clients", "newfile"}) {
-        int questions = 0;
-        EXPECT_EQ(RunSaveChooser(nameFile, typed, false, questions, true),
-                  QString::fromStdString((folder.path() / (std::string(typed) + ".fil")).string()));
-        EXPECT_EQ(questions, 0) << typed;
-    }
+    bool typedIn = false;
+    std::function<void()> typeWhenShown = [&] {
+        auto* dialog = qobject_cast<ui::FileChooserDialog*>(QApplication::activeModalWidget());
+        if (!dialog) {  // not shown yet: look again at the next turn of the loop
+            QMetaObject::invokeMethod(qApp, typeWhenShown, Qt::QueuedConnection);
+            return;
+        }
+        SelectInList(*dialog, nameFile);
+        dialog->fileNameBox()->setText("clients");
+        typedIn = true;
+        dialog->accept();
+        if (dialog->isVisible()) dialog->reject();
+    };
+    QMetaObject::invokeMethod(qApp, typeWhenShown, Qt::QueuedConnection);
+    const QString chosen = ui::ChooseFileToAddTo(nullptr, "Select a File", nameFile, "Name Files (*.FIL *.fil)");
+    EXPECT_TRUE(typedIn);
+    EXPECT_EQ(chosen, QString::fromStdString((folder.path() / "clients.fil").string()));
 }
 
 }  // namespace

@@ -169,7 +169,6 @@ TEST(NamesWindow, SaveToDiskAppendsAndAsksAboutTheSameName) {
     w->cmdSave->click();
     const std::string after = Bytes(charts);
     EXPECT_EQ(std::count(after.begin(), after.end(), '\n'), 2);
-    ui::Dialogs().append = nullptr;
 }
 
 TEST(NameEditWindow, SavesTheTextAndQuitRereadsTheList) {

@@ -4,7 +4,11 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QHBoxLayout>
+#include <QAbstractItemView>
+#include <QItemSelectionModel>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -63,22 +67,66 @@ void DrawSunkenBorder(QPainter& painter, const QWidget* control) {
     }
 }
 
+FileChooserDialog::FileChooserDialog(QWidget* parent, const QString& caption, const QString& proposed,
+                                     const QString& filter, bool askBeforeReplacing)
+    : QFileDialog(parent, caption, QFileInfo(proposed).absolutePath(), filter),
+      askBeforeReplacing_(askBeforeReplacing) {
+    setAcceptMode(QFileDialog::AcceptSave);
+    setFileMode(QFileDialog::AnyFile);
+    // The question is asked here, for the name as it will be written.
+    setOption(QFileDialog::DontConfirmOverwrite);
+    // A name typed without an ending gets the proposal's, before the
+    // question about replacing: "report" is checked as "report.DOC".
+    const QString suffix = QFileInfo(proposed).suffix();
+    if (!suffix.isEmpty()) setDefaultSuffix(suffix);
+    selectFile(QFileInfo(proposed).fileName());
+}
+
+QLineEdit* FileChooserDialog::fileNameBox() const { return findChild<QLineEdit*>("fileNameEdit"); }
+
+QString FileChooserDialog::chosenPath() const {
+    if (result() != QDialog::Accepted) return QString();
+    const QStringList chosen = selectedFiles();
+    return chosen.isEmpty() ? QString() : chosen.first();
+}
+
+void FileChooserDialog::accept() {
+    // The file list adds to its selection when the name box changes without
+    // the keyboard focus, so a preselected file can outlive the typed name;
+    // a selection that is not the typed name is dropped, and the typed name
+    // is what the chooser returns.
+    const QLineEdit* box = fileNameBox();
+    auto* list = findChild<QAbstractItemView*>("listView");
+    if (box && list && list->selectionModel() && !box->text().isEmpty()) {
+        const QModelIndexList rows = list->selectionModel()->selectedRows();
+        const bool sameName = rows.size() == 1 && rows.first().data().toString() == box->text();
+        if (!sameName && !rows.isEmpty()) list->selectionModel()->clearSelection();
+    }
+    const QStringList chosen = selectedFiles();
+    if (askBeforeReplacing_ && !chosen.isEmpty()) {
+        const QFileInfo target(chosen.first());
+        if (target.exists() && !target.isDir()) {
+            const auto& confirm = Dialogs().confirmReplace;
+            const bool replace =
+                confirm ? confirm(this, target.absoluteFilePath())
+                        : QMessageBox::warning(this, windowTitle(),
+                                               QString("%1 already exists.\nDo you want to replace it?")
+                                                   .arg(target.fileName()),
+                                               QMessageBox::Yes | QMessageBox::No,
+                                               QMessageBox::No) == QMessageBox::Yes;
+            if (!replace) return;
+        }
+    }
+    QFileDialog::accept();
+}
+
 namespace {
 
 QString RunSaveDialog(QWidget* parent, const QString& caption, const QString& proposed,
                       const QString& filter, bool askBeforeReplacing) {
-    QFileDialog dialog(parent, caption, QFileInfo(proposed).absolutePath(), filter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    if (!askBeforeReplacing) dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    // A name typed without an ending gets the proposal's, before the
-    // dialog asks about replacing: "report" is checked as "report.DOC".
-    const QString suffix = QFileInfo(proposed).suffix();
-    if (!suffix.isEmpty()) dialog.setDefaultSuffix(suffix);
-    dialog.selectFile(QFileInfo(proposed).fileName());
-    if (dialog.exec() != QDialog::Accepted) return QString();
-    const QStringList chosen = dialog.selectedFiles();
-    return chosen.isEmpty() ? QString() : chosen.first();
+    FileChooserDialog dialog(parent, caption, proposed, filter, askBeforeReplacing);
+    dialog.exec();
+    return dialog.chosenPath();
 }
 
 }  // namespace
@@ -99,7 +147,8 @@ FileDialogs& Dialogs() {
         [](QWidget* parent, const QString& caption, const QString& proposed, const QString& filter) {
             return QFileDialog::getOpenFileName(parent, caption, proposed, filter);
         },
-        &ChooseFileToAddTo};
+        &ChooseFileToAddTo,
+        nullptr};
     return dialogs;
 }
 

@@ -3,6 +3,7 @@
 // and tests never wait on a modal dialog).
 #pragma once
 
+#include <QFileDialog>
 #include <QFont>
 #include <QPainter>
 #include <QString>
@@ -10,10 +11,10 @@
 #include <initializer_list>
 #include <utility>
 
-class QPlainTextEdit;
-class QWidget;
 #include <string>
 
+class QLineEdit;
+class QPlainTextEdit;
 class QWidget;
 
 namespace quaeryn::ui {
@@ -51,8 +52,34 @@ struct FileDialogs {
     Chooser save;
     Chooser open;
     Chooser append;
+    // The question before a save chooser replaces an existing file: true
+    // for Yes. The default shows a message box on the chooser.
+    std::function<bool(QWidget*, const QString& path)> confirmReplace;
 };
 FileDialogs& Dialogs();
+
+// The save and add-to chooser. The name in the file-name box is the answer,
+// whatever the file list has selected: the list fills on a background
+// thread and may select the preselected file after the user has typed
+// another name. A name typed without an ending gets the ending of the
+// proposed file; `askBeforeReplacing` asks Dialogs().confirmReplace before
+// an existing file is chosen, and No keeps the chooser open.
+class FileChooserDialog : public QFileDialog {
+    Q_OBJECT
+
+public:
+    FileChooserDialog(QWidget* parent, const QString& caption, const QString& proposed,
+                      const QString& filter, bool askBeforeReplacing);
+    // The chosen path after the chooser was accepted, else an empty text.
+    QString chosenPath() const;
+    // The file-name box, where the user types.
+    QLineEdit* fileNameBox() const;
+
+    void accept() override;
+
+private:
+    bool askBeforeReplacing_;
+};
 
 // The save chooser of Dialogs(): a name typed without an ending gets the
 // ending of the proposed name, and the question before replacing a file is
