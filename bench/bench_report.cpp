@@ -4,10 +4,10 @@
 
 #include <filesystem>
 
-#include "app/AppData.h"
 #include "app/CastChart.h"
 #include "app/Commands.h"
-#include "app/ReportBuffer.h"
+#include "base/AppData.h"
+#include "base/ReportBuffer.h"
 #include "support/Entries.h"
 
 namespace {

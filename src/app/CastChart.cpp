@@ -3,15 +3,15 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "app/Messages.h"
-#include "app/Numbers.h"
-#include "app/Vocabulary.h"
 #include "astro/AngleMath.h"
 #include "astro/Houses.h"
 #include "astro/MoonSun.h"
 #include "astro/Planets.h"
-#include "astro/Position.h"
 #include "astro/TimeScales.h"
+#include "base/Messages.h"
+#include "base/Numbers.h"
+#include "base/Position.h"
+#include "base/Vocabulary.h"
 
 namespace quaeryn {
 

@@ -5,11 +5,11 @@
 #include <optional>
 #include <string>
 
-#include "app/ChartState.h"
-#include "app/Options.h"
-#include "app/Prompt.h"
+#include "base/ChartState.h"
+#include "base/Options.h"
+#include "base/Prompt.h"
+#include "base/RegionalFormats.h"
 #include "entry/EventEntries.h"
-#include "entry/RegionalFormats.h"
 
 namespace quaeryn {
 

@@ -1,6 +1,6 @@
 #include "app/Commands.h"
 
-#include "app/ChartHeader.h"
+#include "base/ChartHeader.h"
 #include "horary/Horary.h"
 
 namespace quaeryn {

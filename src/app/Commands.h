@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "app/ChartState.h"
-#include "app/ReportBuffer.h"
-#include "app/ReportContext.h"
+#include "base/ChartState.h"
+#include "base/ReportBuffer.h"
+#include "base/ReportContext.h"
 
 namespace quaeryn {
 

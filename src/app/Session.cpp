@@ -4,8 +4,8 @@
 
 #include "app/CastChart.h"
 #include "app/Commands.h"
-#include "app/Messages.h"
-#include "app/TextFile.h"
+#include "base/Messages.h"
+#include "base/TextFile.h"
 #include "entry/InputRules.h"
 
 namespace quaeryn {

@@ -10,18 +10,18 @@
 #include <optional>
 #include <string>
 
-#include "app/AppData.h"
-#include "app/AppDirectory.h"
-#include "app/ChartState.h"
-#include "app/Clock.h"
-#include "app/Layout.h"
-#include "app/Options.h"
-#include "app/Prompt.h"
-#include "app/ReportBuffer.h"
-#include "app/ReportContext.h"
-#include "app/Settings.h"
+#include "base/AppData.h"
+#include "base/AppDirectory.h"
+#include "base/ChartState.h"
+#include "base/Clock.h"
+#include "base/Layout.h"
+#include "base/Options.h"
+#include "base/Prompt.h"
+#include "base/RegionalFormats.h"
+#include "base/ReportBuffer.h"
+#include "base/ReportContext.h"
+#include "base/Settings.h"
 #include "entry/EventEntries.h"
-#include "entry/RegionalFormats.h"
 
 namespace quaeryn {
 

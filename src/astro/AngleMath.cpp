@@ -21,8 +21,6 @@ double DotToDecimal(double x) {
     return whole + 100.0 * (x - whole) / 60.0;
 }
 
-double Round2(double x) { return std::floor(100.0 * x + 0.5) / 100.0; }
-
 double ArcSin(double s) { return std::atan(s / std::sqrt(1.0 - s * s)); }
 double ArcCos(double c) { return std::atan(std::sqrt(1.0 - c * c) / c); }
 

@@ -3,7 +3,7 @@
 // resolves every cusp formula to a full circle.
 #pragma once
 
-#include "app/Vocabulary.h"
+#include "base/Vocabulary.h"
 
 namespace quaeryn {
 
@@ -20,7 +20,6 @@ double CosDeg(double degrees);
 double Normalize360(double degrees);
 // H.MM or D.MM to decimal: floor(x) + 100 (x - floor(x)) / 60.
 double DotToDecimal(double x);
-double Round2(double x);
 // arctan(s / sqrt(1 - s²)), radians.
 double ArcSin(double s);
 // arctan(sqrt(1 - c²) / c), radians: for c < 0 the true arc cosine minus pi.

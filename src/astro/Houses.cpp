@@ -6,9 +6,9 @@
 #include <string_view>
 #include <utility>
 
-#include "app/Vocabulary.h"
 #include "astro/AngleMath.h"
 #include "astro/TimeScales.h"
+#include "base/Vocabulary.h"
 
 namespace quaeryn {
 namespace {

@@ -1,7 +1,7 @@
 // The twelve house cusps in the nine systems and the house of each body.
 #pragma once
 
-#include "app/ChartState.h"
+#include "base/ChartState.h"
 
 namespace quaeryn {
 

@@ -3,7 +3,7 @@
 // Pluto from its periodic series; and the per-cast driver of all bodies.
 #pragma once
 
-#include "app/ChartState.h"
+#include "base/ChartState.h"
 
 namespace quaeryn {
 

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "app/Numbers.h"
 #include "astro/AngleMath.h"
+#include "base/Numbers.h"
 
 namespace quaeryn {
 

@@ -2,7 +2,7 @@
 // the meridian and the obliquity, and the angles of the chart.
 #pragma once
 
-#include "app/ChartState.h"
+#include "base/ChartState.h"
 
 namespace quaeryn {
 

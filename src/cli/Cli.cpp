@@ -8,16 +8,16 @@
 #include <ostream>
 #include <regex>
 
-#include "app/AppData.h"
-#include "app/AppDirectory.h"
 #include "app/CastChart.h"
 #include "app/Commands.h"
-#include "app/Numbers.h"
-#include "app/Options.h"
-#include "app/Messages.h"
-#include "app/ReportBuffer.h"
-#include "app/Settings.h"
-#include "app/TextFile.h"
+#include "base/AppData.h"
+#include "base/AppDirectory.h"
+#include "base/Messages.h"
+#include "base/Numbers.h"
+#include "base/Options.h"
+#include "base/ReportBuffer.h"
+#include "base/Settings.h"
+#include "base/TextFile.h"
 #include "entry/InputRules.h"
 #include "entry/NameFile.h"
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "app/Clock.h"
-#include "app/Prompt.h"
-#include "entry/RegionalFormats.h"
+#include "base/Clock.h"
+#include "base/Prompt.h"
+#include "base/RegionalFormats.h"
 
 namespace quaeryn {
 

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "app/Messages.h"
-#include "app/Numbers.h"
+#include "base/Messages.h"
+#include "base/Numbers.h"
 
 namespace quaeryn {
 

@@ -5,11 +5,11 @@
 
 #include <string>
 
-#include "app/Clock.h"
-#include "app/Options.h"
-#include "app/Prompt.h"
+#include "base/Clock.h"
+#include "base/Options.h"
+#include "base/Prompt.h"
+#include "base/RegionalFormats.h"
 #include "entry/EventEntries.h"
-#include "entry/RegionalFormats.h"
 
 namespace quaeryn {
 

@@ -6,9 +6,9 @@
 #include <optional>
 #include <system_error>
 
-#include "app/Messages.h"
-#include "app/Numbers.h"
-#include "app/TextFile.h"
+#include "base/Messages.h"
+#include "base/Numbers.h"
+#include "base/TextFile.h"
 #include "entry/InputRules.h"
 
 namespace quaeryn {

@@ -10,9 +10,9 @@
 #include <string_view>
 #include <vector>
 
-#include "app/Prompt.h"
+#include "base/Prompt.h"
+#include "base/RegionalFormats.h"
 #include "entry/EventEntries.h"
-#include "entry/RegionalFormats.h"
 
 namespace quaeryn {
 

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "app/Messages.h"
-#include "app/Numbers.h"
-#include "app/TextFile.h"
+#include "base/Messages.h"
+#include "base/Numbers.h"
+#include "base/TextFile.h"
 #include "entry/InputRules.h"
 #include "entry/NameFile.h"
 

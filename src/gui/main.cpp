@@ -4,14 +4,14 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "app/AppDirectory.h"
-#include "app/Clock.h"
-#include "app/Messages.h"
 #include "app/Session.h"
 #include "app/ui/AboutWindow.h"
 #include "app/ui/MainWindow.h"
-#include "app/ui/QtPrompt.h"
-#include "app/ui/QtRegional.h"
+#include "base/AppDirectory.h"
+#include "base/Clock.h"
+#include "base/Messages.h"
+#include "base/ui/QtPrompt.h"
+#include "base/ui/QtRegional.h"
 
 namespace {
 

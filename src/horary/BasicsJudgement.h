@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "app/ChartState.h"
-#include "app/Options.h"
+#include "base/ChartState.h"
+#include "base/Options.h"
 
 namespace quaeryn::basics {
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/Vocabulary.h"
 #include "astro/AngleMath.h"
+#include "base/Vocabulary.h"
 #include "horary/BasicsJudgement.h"
 
 namespace quaeryn::basics {

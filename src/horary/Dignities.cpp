@@ -4,8 +4,8 @@
 #include <cmath>
 #include <string>
 
-#include "app/Numbers.h"
-#include "app/Vocabulary.h"
+#include "base/Numbers.h"
+#include "base/Vocabulary.h"
 #include "horary/BasicsJudgement.h"
 
 namespace quaeryn::basics {

@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "app/ChartState.h"
-#include "app/ReportBuffer.h"
-#include "app/ReportContext.h"
+#include "base/ChartState.h"
+#include "base/ReportBuffer.h"
+#include "base/ReportContext.h"
 
 namespace quaeryn {
 

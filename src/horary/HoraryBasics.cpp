@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Vocabulary.h"
+#include "base/Vocabulary.h"
 #include "horary/BasicsJudgement.h"
 #include "horary/Horary.h"
 

@@ -6,12 +6,12 @@
 #include <string>
 #include <utility>
 
-#include "app/Numbers.h"
-#include "app/Vocabulary.h"
 #include "astro/AngleMath.h"
-#include "astro/Position.h"
-#include "horary/Orbs.h"
+#include "base/Numbers.h"
+#include "base/Position.h"
+#include "base/Vocabulary.h"
 #include "horary/Horary.h"
+#include "horary/Orbs.h"
 
 namespace quaeryn {
 

@@ -6,9 +6,9 @@
 #include <array>
 #include <string>
 
-#include "app/ChartState.h"
-#include "app/Options.h"
-#include "app/ReportBuffer.h"
+#include "base/ChartState.h"
+#include "base/Options.h"
+#include "base/ReportBuffer.h"
 
 namespace quaeryn {
 

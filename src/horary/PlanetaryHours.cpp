@@ -3,11 +3,11 @@
 #include <array>
 #include <cmath>
 
-#include "app/Messages.h"
-#include "app/Vocabulary.h"
 #include "astro/AngleMath.h"
 #include "astro/MoonSun.h"
 #include "astro/TimeScales.h"
+#include "base/Messages.h"
+#include "base/Vocabulary.h"
 #include "horary/Horary.h"
 
 namespace quaeryn {

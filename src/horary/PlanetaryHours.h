@@ -7,8 +7,8 @@
 #include <optional>
 #include <string>
 
-#include "app/ChartState.h"
-#include "app/Prompt.h"
+#include "base/ChartState.h"
+#include "base/Prompt.h"
 
 namespace quaeryn::hours {
 

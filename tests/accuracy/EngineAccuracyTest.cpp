@@ -52,10 +52,10 @@ extern "C" {
 #include <swephexp.h>
 }
 
-#include "app/ChartState.h"
 #include "astro/AngleMath.h"
 #include "astro/Planets.h"
 #include "astro/TimeScales.h"
+#include "base/ChartState.h"
 
 namespace quaeryn {
 namespace {

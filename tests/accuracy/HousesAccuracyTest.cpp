@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "app/ChartState.h"
 #include "astro/AngleMath.h"
 #include "astro/Houses.h"
 #include "astro/TimeScales.h"
+#include "base/ChartState.h"
 
 namespace quaeryn {
 namespace {

@@ -8,8 +8,8 @@
 #include "astro/AngleMath.h"
 #include "astro/Houses.h"
 #include "astro/TimeScales.h"
-#include "support/ScriptedPrompt.h"
 #include "support/Entries.h"
+#include "support/ScriptedPrompt.h"
 
 namespace quaeryn {
 namespace {

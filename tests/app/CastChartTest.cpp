@@ -3,9 +3,9 @@
 #include <cmath>
 
 #include "app/CastChart.h"
-#include "app/ChartHeader.h"
-#include "support/ScriptedPrompt.h"
+#include "base/ChartHeader.h"
 #include "support/Entries.h"
+#include "support/ScriptedPrompt.h"
 
 namespace quaeryn {
 namespace {

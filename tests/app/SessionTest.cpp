@@ -1,42 +1,21 @@
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "app/Session.h"
-#include "app/TextFile.h"
+#include "base/TextFile.h"
+#include "support/Entries.h"
 #include "support/FixedClock.h"
 #include "support/ScriptedPrompt.h"
-#include "support/Entries.h"
+#include "support/TempFolder.h"
 
 namespace quaeryn {
 namespace {
 
 namespace fs = std::filesystem;
-
-class TempFolder {
-public:
-    TempFolder() {
-        static std::atomic<int> counter{0};
-        path_ = fs::temp_directory_path() /
-                ("quaeryn-session-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-        fs::remove_all(path_);
-        fs::create_directories(path_);
-    }
-    ~TempFolder() {
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
-    const fs::path& path() const { return path_; }
-    void Write(const std::string& name, const std::string& text) const {
-        std::ofstream(path_ / name, std::ios::binary) << text;
-    }
-
-private:
-    fs::path path_;
-};
+using test::TempFolder;
 
 // An option file whose lines carry the given values (1-based), 0 elsewhere.
 std::string OptionText(std::initializer_list<std::pair<int, float>> values) {

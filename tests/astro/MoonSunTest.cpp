@@ -4,7 +4,7 @@
 
 #include "astro/AngleMath.h"
 #include "astro/MoonSun.h"
-#include "astro/Position.h"
+#include "base/Position.h"
 
 namespace quaeryn {
 namespace {

@@ -10,20 +10,14 @@
 #include "app/CastChart.h"
 #include "cli/Cli.h"
 #include "support/Entries.h"
+#include "support/TempFolder.h"
 
 namespace quaeryn {
 namespace {
 
 class CliJson : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = std::filesystem::temp_directory_path() /
-               ("quaeryn-cli-json-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(dir_);
-    }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
-    std::filesystem::path dir_;
+    test::TempFolder dir_;
 };
 
 TEST_F(CliJson, EveryKeyCarriesTheFinishedCast) {
@@ -31,7 +25,7 @@ TEST_F(CliJson, EveryKeyCarriesTheFinishedCast) {
     StreamPrompt prompt(err);
     const RegionalFormats regional;
     const CliEnvironment env{nullptr, &regional};
-    const int rc = runCli({"--app-dir", dir_.string(), "--json", "--house", "K", "--option", "191=2", "--name",
+    const int rc = runCli({"--app-dir", dir_.path().string(), "--json", "--house", "K", "--option", "191=2", "--name",
                            "Json", "--date", "2001-03-05", "--time", "10:30", "--tz", "5", "--long", "73W58",
                            "--lat", "40N45"},
                           out, err, prompt, env);

@@ -1,7 +1,6 @@
 // quaeryn-cli with name files: --chart casts a stored chart, --save-chart
 // appends the entries of the flags to a name file.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -9,10 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "app/TextFile.h"
+#include "base/TextFile.h"
 #include "cli/Cli.h"
 #include "support/FixedClock.h"
 #include "support/ScriptedPrompt.h"
+#include "support/TempFolder.h"
 
 namespace quaeryn {
 namespace {
@@ -23,18 +23,10 @@ using test::ScriptedPrompt;
 class CliNameFile : public ::testing::Test {
 protected:
     void SetUp() override {
-        root_ = fs::temp_directory_path() /
-                ("quaeryn-cli-names-" + std::to_string(::getpid()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(root_);
         fs::create_directories(root_ / "app");
         regional_.iDate = 0;
         env_.regional = &regional_;
         env_.clock = &clock_;
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(root_, ec);
     }
 
     int Run(std::vector<std::string> args, ScriptedPrompt& prompt) {
@@ -53,7 +45,7 @@ protected:
         return out_.str();
     }
 
-    fs::path root_;
+    test::TempFolder root_;
     RegionalFormats regional_;
     test::FixedClock clock_{LocalDateTime{2001, 3, 5, 12, 0, 0}};
     CliEnvironment env_;

@@ -7,6 +7,7 @@
 
 #include "cli/Cli.h"
 #include "support/FixedClock.h"
+#include "support/TempFolder.h"
 
 namespace quaeryn {
 namespace {
@@ -21,15 +22,8 @@ struct CliRun {
 
 class CliTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("quaeryn-cli-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
     CliRun run(std::vector<std::string> args) {
-        args.insert(args.begin(), {"--app-dir", dir_.string()});
+        args.insert(args.begin(), {"--app-dir", dir_.path().string()});
         std::ostringstream out, err;
         StreamPrompt prompt(err);
         CliEnvironment env;
@@ -49,7 +43,7 @@ protected:
                 "--lat-deg", "40",  "--lat-min",  "45", "--north"};
     }
 
-    fs::path dir_;
+    test::TempFolder dir_;
     test::FixedClock clock_{LocalDateTime{2026, 12, 7, 18, 40, 0}};
     RegionalFormats regional_;
 };

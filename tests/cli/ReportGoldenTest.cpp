@@ -8,6 +8,7 @@
 #include "cli/Cli.h"
 #include "support/FixedClock.h"
 #include "support/Golden.h"
+#include "support/TempFolder.h"
 
 namespace quaeryn {
 namespace {
@@ -15,8 +16,8 @@ namespace {
 namespace fs = std::filesystem;
 
 std::string Report(const std::vector<std::string>& chartArgs, const std::string& report) {
-    const fs::path dir = fs::temp_directory_path() / "quaeryn-report-golden";
-    std::vector<std::string> args = {"--app-dir", dir.string(), "--report", report};
+    const test::TempFolder dir;
+    std::vector<std::string> args = {"--app-dir", dir.path().string(), "--report", report};
     args.insert(args.end(), chartArgs.begin(), chartArgs.end());
     std::ostringstream out, err;
     StreamPrompt prompt(err);

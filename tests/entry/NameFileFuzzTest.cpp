@@ -6,7 +6,7 @@
 #include <random>
 #include <string>
 
-#include "app/TextFile.h"
+#include "base/TextFile.h"
 #include "entry/NameFile.h"
 #include "entry/TimeZones.h"
 #include "support/ScriptedPrompt.h"

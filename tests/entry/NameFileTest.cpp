@@ -1,7 +1,6 @@
 #include "entry/NameFile.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -9,36 +8,18 @@
 #include <string>
 #include <vector>
 
-#include "app/Messages.h"
-#include "app/Numbers.h"
-#include "app/TextFile.h"
+#include "base/Messages.h"
+#include "base/Numbers.h"
+#include "base/TextFile.h"
 #include "support/ScriptedPrompt.h"
+#include "support/TempFolder.h"
 
 namespace quaeryn {
 namespace {
 
 namespace fs = std::filesystem;
 using test::ScriptedPrompt;
-
-// A fresh folder for each test, removed afterwards.
-class TempDir {
-public:
-    TempDir() {
-        path_ = fs::temp_directory_path() /
-                ("quaeryn-names-" + std::to_string(::getpid()) + "-" + std::to_string(counter_++));
-        fs::remove_all(path_);
-        fs::create_directories(path_);
-    }
-    ~TempDir() {
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
-    fs::path operator/(const std::string& name) const { return path_ / name; }
-
-private:
-    static inline int counter_ = 0;
-    fs::path path_;
-};
+using test::TempFolder;
 
 void WriteBytes(const fs::path& file, const std::string& bytes) {
     std::ofstream out(file, std::ios::binary);
@@ -382,7 +363,7 @@ TEST(SaveNameRecord, AsksAboutEachRecordOfTheSameName) {
         {PromptAnswer::Yes, PromptAnswer::Yes, jones + "\r\n" + added},
     };
     for (const auto& c : cases) {
-        TempDir dir;
+        TempFolder dir;
         const fs::path file = dir / "CHARTS.FIL";
         WriteBytes(file, before);
         ScriptedPrompt prompt;
@@ -411,7 +392,7 @@ TEST(SaveNameRecord, TheQuestionShowsTheStoredRecord) {
 }
 
 TEST(SaveNameRecord, KeepsThePreviousVersionAsTheBackup) {
-    TempDir dir;
+    TempFolder dir;
     const fs::path file = dir / "CHARTS.FIL";
     const std::string first = "Jones,02 Jan 2000,2.00,A,0,000.00,51.30\n";  // LF only
     WriteBytes(file, first);
@@ -446,7 +427,7 @@ TEST(SaveNameRecord, KeepsEveryStoredFieldAsRead) {
         {"", ""},
     };
     for (const auto& c : cases) {
-        TempDir dir;
+        TempFolder dir;
         const fs::path file = dir / "K.FIL";
         WriteBytes(file, c.before);
         ScriptedPrompt prompt;
@@ -457,7 +438,7 @@ TEST(SaveNameRecord, KeepsEveryStoredFieldAsRead) {
 }
 
 TEST(SaveNameRecord, FollowsALinkToTheNameFile) {
-    TempDir dir;
+    TempFolder dir;
     const std::string before = "Keep,01 Jan 2000,1.00,A,0,000.00,51.30\r\n";
     WriteBytes(dir / "REAL.FIL", before);
     fs::create_symlink(dir / "REAL.FIL", dir / "LINK.FIL");
@@ -470,7 +451,7 @@ TEST(SaveNameRecord, FollowsALinkToTheNameFile) {
 }
 
 TEST(SaveNameRecord, ANewFileGetsTheRecordAndNoBackup) {
-    TempDir dir;
+    TempFolder dir;
     const fs::path file = dir / "NEW.FIL";
     ScriptedPrompt prompt;
     ASSERT_EQ(SaveNameRecord(TestEntries(), file, RegionalFormats{}, prompt), SaveOutcome::Saved);
@@ -498,7 +479,7 @@ TEST(SaveNameRecord, AFailedSaveLeavesFileAndBackupAsTheyWere) {
         {Fault::NoName, good, true, "name-missing"},
     };
     for (const auto& c : cases) {
-        TempDir dir;
+        TempFolder dir;
         const fs::path file = dir / "CHARTS.FIL";
         const fs::path backup = dir / "CHARTS.OLD";
         WriteBytes(file, c.before);

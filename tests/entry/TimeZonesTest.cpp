@@ -1,18 +1,18 @@
 #include "entry/TimeZones.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <set>
 #include <string>
 
-#include "app/Messages.h"
-#include "app/Numbers.h"
-#include "app/TextFile.h"
+#include "base/Messages.h"
+#include "base/Numbers.h"
+#include "base/TextFile.h"
 #include "entry/NameFile.h"
 #include "support/ScriptedPrompt.h"
+#include "support/TempFolder.h"
 
 namespace quaeryn {
 namespace {
@@ -76,9 +76,7 @@ TEST(ParseTimeZones, StopsAtAnEmptyNameOrABadRecord) {
 }
 
 TEST(LoadTimeZones, ReportsAMissingOrCorruptFile) {
-    const auto dir = std::filesystem::temp_directory_path() /
-                     ("quaeryn-tz-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir);
+    const test::TempFolder dir;
     {
         ScriptedPrompt prompt;
         prompt.expect("tz-corrupt");
@@ -96,7 +94,6 @@ TEST(LoadTimeZones, ReportsAMissingOrCorruptFile) {
         ASSERT_EQ(t.lines.size(), 1u);
         EXPECT_EQ(t.zones[0].name, "Zone A");
     }
-    std::filesystem::remove_all(dir);
     const PromptMessage m = msg::TimeZoneFileCorrupt();
     EXPECT_EQ(m.title, "Error!");
     EXPECT_EQ(m.text, "The file TZ.DAT is corrupt.");

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/Options.h"
-#include "app/Vocabulary.h"
+#include "base/Options.h"
+#include "base/Vocabulary.h"
 #include "horary/ReportRun.h"
 #include "support/ChartBuilder.h"
 

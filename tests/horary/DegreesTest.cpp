@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "app/Commands.h"
-#include "app/Vocabulary.h"
+#include "base/Vocabulary.h"
 #include "horary/Degrees.h"
 #include "horary/Horary.h"
 #include "horary/ReportRun.h"

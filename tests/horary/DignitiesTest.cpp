@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/Numbers.h"
+#include "base/Numbers.h"
 #include "horary/BasicsJudgement.h"
 #include "horary/BasicsTestSupport.h"
 

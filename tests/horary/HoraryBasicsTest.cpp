@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "app/AppData.h"
-#include "app/Numbers.h"
-#include "app/ReportContext.h"
-#include "entry/RegionalFormats.h"
+#include "base/AppData.h"
+#include "base/Numbers.h"
+#include "base/RegionalFormats.h"
+#include "base/ReportContext.h"
 #include "horary/BasicsJudgement.h"
 #include "horary/BasicsTestSupport.h"
 #include "horary/Horary.h"

@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "app/Commands.h"
-#include "app/Vocabulary.h"
 #include "astro/AngleMath.h"
-#include "horary/Orbs.h"
+#include "base/Vocabulary.h"
 #include "horary/Horary.h"
+#include "horary/Orbs.h"
 #include "horary/ReportRun.h"
 #include "support/ChartBuilder.h"
 #include "support/Golden.h"

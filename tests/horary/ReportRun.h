@@ -4,13 +4,13 @@
 #include <string>
 #include <vector>
 
-#include "app/AppData.h"
-#include "app/ChartState.h"
 #include "app/Commands.h"
-#include "app/Options.h"
-#include "app/ReportBuffer.h"
-#include "app/ReportContext.h"
-#include "entry/RegionalFormats.h"
+#include "base/AppData.h"
+#include "base/ChartState.h"
+#include "base/Options.h"
+#include "base/RegionalFormats.h"
+#include "base/ReportBuffer.h"
+#include "base/ReportContext.h"
 #include "support/ScriptedPrompt.h"
 
 namespace quaeryn::test {

@@ -5,9 +5,9 @@
 #include <cmath>
 #include <string>
 
-#include "app/ChartState.h"
-#include "app/Numbers.h"
-#include "app/Vocabulary.h"
+#include "base/ChartState.h"
+#include "base/Numbers.h"
+#include "base/Vocabulary.h"
 
 namespace quaeryn::test {
 

@@ -1,7 +1,7 @@
 // A clock that always shows the same moment.
 #pragma once
 
-#include "app/Clock.h"
+#include "base/Clock.h"
 
 namespace quaeryn::test {
 

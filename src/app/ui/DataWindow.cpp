@@ -8,11 +8,11 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 
-#include "app/Messages.h"
 #include "app/Session.h"
-#include "app/TextFile.h"
 #include "app/ui/PrintWindow.h"
-#include "app/ui/UiCommon.h"
+#include "base/Messages.h"
+#include "base/TextFile.h"
+#include "base/ui/UiCommon.h"
 
 namespace quaeryn::ui {
 

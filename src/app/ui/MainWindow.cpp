@@ -10,11 +10,11 @@
 #include <fstream>
 
 #include "app/Commands.h"
-#include "app/Messages.h"
 #include "app/Session.h"
 #include "app/ui/DataWindow.h"
 #include "app/ui/OptionsWindow.h"
-#include "app/ui/UiCommon.h"
+#include "base/Messages.h"
+#include "base/ui/UiCommon.h"
 #include "entry/NameFile.h"
 #include "entry/ui/InputDataWindow.h"
 #include "entry/ui/NamesWindow.h"
@@ -90,6 +90,11 @@ QAction* MainWindow::Register(QAction* action, const QString& id, const QString&
     }
     actions_.insert(id, action);
     return action;
+}
+
+WindowContext MainWindow::windowContext() const {
+    return WindowContext{session_.dir,      session_.options, session_.settings,       session_.regional,
+                         session_.prompt,   session_.clock,   session_.currentNameFile};
 }
 
 bool MainWindow::trigger(const QString& id) {
@@ -190,7 +195,7 @@ DataWindow* MainWindow::dataWindow() {
 
 InputDataWindow* MainWindow::inputWindow() {
     if (!input_) {
-        input_ = new InputDataWindow(session_, this);
+        input_ = new InputDataWindow(windowContext(), session_.entries, this);
         input_->castRequested = [this] { return CastFromEntries(); };
         input_->focusMainWindow = [this] {
             activateWindow();
@@ -224,7 +229,7 @@ void MainWindow::SaveToDisk() {
 
 NamesWindow* MainWindow::ReloadNamesWindow() {
     if (!names_) {
-        names_ = new NamesWindow(session_, this);
+        names_ = new NamesWindow(windowContext(), session_.entries, this);
         names_->entriesChanged = [this] { inputWindow()->LoadEntries(); };
         names_->castRequested = [this] {
             inputWindow()->activateWindow();
@@ -241,7 +246,7 @@ NamesWindow* MainWindow::ReloadNamesWindow() {
 
 TimeZoneWindow* MainWindow::OpenTimeZoneWindow() {
     UnloadTimeZoneWindow();
-    timeZone_ = new TimeZoneWindow(session_, this);
+    timeZone_ = new TimeZoneWindow(windowContext(), session_.entries, this);
     timeZone_->entriesChanged = [this] { inputWindow()->LoadEntries(); };
     // Its left edge at the Input Data window's width, as beside it.
     timeZone_->move(inputWindow()->frameGeometry().left() + inputWindow()->width(), inputWindow()->y());

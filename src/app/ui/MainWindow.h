@@ -7,6 +7,8 @@
 #include <QMainWindow>
 #include <QString>
 
+#include "base/ui/WindowContext.h"
+
 class QAction;
 class QActionGroup;
 class QMenu;
@@ -72,6 +74,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // What the subsystems' windows get of the session.
+    WindowContext windowContext() const;
     QAction* Register(QAction* action, const QString& id, const QString& shortcut = {});
     void BuildMenus();
     void OnChartCast();

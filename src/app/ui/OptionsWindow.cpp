@@ -3,26 +3,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "app/Messages.h"
 #include "app/Session.h"
-#include "app/TextFile.h"
-#include "app/ui/UiCommon.h"
+#include "base/Messages.h"
+#include "base/TextFile.h"
+#include "base/ui/UiCommon.h"
 
 namespace quaeryn::ui {
-
-std::string TextForFile(const QString& text) {
-    QString t = text;
-    // Pasted text may bring CR LF or lone CR line ends: all become one form
-    // first, so that the final one is recognised.
-    t.replace("\r\n", "\n");
-    t.replace('\r', '\n');
-    // Only a line break is taken off the end: the last characters the user
-    // typed are never lost.
-    if (t.endsWith('\n')) t.chop(1);
-    if (t.isEmpty()) return std::string();
-    t.replace("\n", "\r\n");
-    return t.toStdString() + "\r\n";
-}
 
 OptionsWindow::OptionsWindow(Session& session, QWidget* parent) : QWidget(parent, Qt::Window), session_(session) {
     setObjectName("Options");

@@ -32,9 +32,4 @@ private:
     QPlainTextEdit* txtContent_;
 };
 
-// The text a text box holds, as written to a file: CR LF line ends, and
-// the final line break (the one the loader appended) taken off and written
-// as the file's last line end.
-std::string TextForFile(const QString& text);
-
 }  // namespace quaeryn::ui

@@ -12,10 +12,10 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "app/Messages.h"
 #include "app/Session.h"
-#include "app/TextFile.h"
-#include "app/ui/UiCommon.h"
+#include "base/Messages.h"
+#include "base/TextFile.h"
+#include "base/ui/UiCommon.h"
 
 namespace quaeryn::ui {
 

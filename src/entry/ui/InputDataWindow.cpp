@@ -16,8 +16,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "app/Session.h"
-#include "app/ui/UiCommon.h"
+#include "base/ui/UiCommon.h"
 #include "entry/InputRules.h"
 
 namespace quaeryn::ui {
@@ -61,8 +60,8 @@ QLineEdit* InputDataWindow::MakeField(const char* name, int width) {
     return edit;
 }
 
-InputDataWindow::InputDataWindow(Session& session, QWidget* parent)
-    : QWidget(parent, Qt::Window), session_(session) {
+InputDataWindow::InputDataWindow(const WindowContext& context, EventEntries& entries, QWidget* parent)
+    : QWidget(parent, Qt::Window), context_(context), entries_(entries) {
     setObjectName("InputD");
     setWindowTitle("Input Data");
 
@@ -159,12 +158,12 @@ InputDataWindow::InputDataWindow(Session& session, QWidget* parent)
     connect(Label1, &QLabel::linkActivated, this, [this] { Label1_Click(); });
 
     // Load: the present moment at the default place.
-    FillPresentMoment(session_.entries, session_.clock.now(), session_.options, session_.prompt);
+    FillPresentMoment(entries_, context_.clock.now(), context_.options, context_.prompt);
     LoadEntries();
 }
 
 void InputDataWindow::LoadEntries() {
-    const EventEntries& e = session_.entries;
+    const EventEntries& e = entries_;
     loading_ = true;
     txtName->setText(Q(e.name));
     txtMonth->setText(Q(e.month));
@@ -185,7 +184,7 @@ void InputDataWindow::LoadEntries() {
 }
 
 void InputDataWindow::CommitEntries() {
-    EventEntries& e = session_.entries;
+    EventEntries& e = entries_;
     e.name = S(txtName->text());
     e.month = S(txtMonth->text());
     e.day = S(txtDay->text());
@@ -206,13 +205,13 @@ void InputDataWindow::CommitEntries() {
 void InputDataWindow::txtBirthHour_Change() {
     if (loading_) return;
     CommitEntries();
-    const bool number = NormalizeHour(session_.entries, session_.prompt);
+    const bool number = NormalizeHour(entries_, context_.prompt);
     if (!number) {
         // Not a number: select the text for retyping (an empty field stays).
         if (!txtBirthHour->text().isEmpty()) txtBirthHour->selectAll();
         return;
     }
-    if (Q(session_.entries.hour) != txtBirthHour->text() || session_.entries.pm != optPM->isChecked()) {
+    if (Q(entries_.hour) != txtBirthHour->text() || entries_.pm != optPM->isChecked()) {
         const int cursor = txtBirthHour->cursorPosition();
         LoadEntries();
         txtBirthHour->setCursorPosition(std::min(cursor, static_cast<int>(txtBirthHour->text().size())));
@@ -221,19 +220,19 @@ void InputDataWindow::txtBirthHour_Change() {
 
 void InputDataWindow::optEast_Click() {
     CommitEntries();
-    SelectEast(session_.entries, true, true);
+    SelectEast(entries_, true, true);
     LoadEntries();
 }
 
 void InputDataWindow::optWest_Click() {
     CommitEntries();
-    SelectEast(session_.entries, false, true);
+    SelectEast(entries_, false, true);
     LoadEntries();
 }
 
 void InputDataWindow::cmdNow_Click() {
     CommitEntries();
-    FillPresentMoment(session_.entries, session_.clock.now(), session_.options, session_.prompt);
+    FillPresentMoment(entries_, context_.clock.now(), context_.options, context_.prompt);
     LoadEntries();
 }
 

@@ -1,9 +1,12 @@
 // "Input Data": the moment and place of a chart. The window binds its
-// controls to the session's EventEntries; the cast reads only those.
+// controls to the program's EventEntries; the cast reads only those.
 #pragma once
 
 #include <QWidget>
 #include <functional>
+
+#include "base/ui/WindowContext.h"
+#include "entry/EventEntries.h"
 
 class QCheckBox;
 class QLabel;
@@ -11,20 +14,16 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
-namespace quaeryn {
-class Session;
-}
-
 namespace quaeryn::ui {
 
 class InputDataWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit InputDataWindow(Session& session, QWidget* parent = nullptr);
+    InputDataWindow(const WindowContext& context, EventEntries& entries, QWidget* parent = nullptr);
 
-    // The controls show the session's entries.
+    // The controls show the entries.
     void LoadEntries();
-    // The session's entries take the controls' texts and choices.
+    // The entries take the controls' texts and choices.
     void CommitEntries();
 
     // The buttons.
@@ -58,7 +57,8 @@ private:
     void txtBirthHour_Change();
     QLineEdit* MakeField(const char* name, int width);
 
-    Session& session_;
+    WindowContext context_;
+    EventEntries& entries_;
     bool loading_ = false;
 };
 

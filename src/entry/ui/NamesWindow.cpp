@@ -9,11 +9,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/Messages.h"
-#include "app/Session.h"
-#include "app/TextFile.h"
-#include "app/ui/OptionsWindow.h"
-#include "app/ui/UiCommon.h"
+#include "base/Messages.h"
+#include "base/TextFile.h"
+#include "base/ui/UiCommon.h"
 
 namespace quaeryn::ui {
 
@@ -32,7 +30,8 @@ public:
 
 }  // namespace
 
-NamesWindow::NamesWindow(Session& session, QWidget* parent) : QWidget(parent, Qt::Window), session_(session) {
+NamesWindow::NamesWindow(const WindowContext& context, EventEntries& entries, QWidget* parent)
+    : QWidget(parent, Qt::Window), context_(context), entries_(entries) {
     setObjectName("Names");
     setWindowTitle("Names");
     lblNamesOnFile_ = new QLabel(this);
@@ -78,39 +77,39 @@ void NameEditWindow::paintEvent(QPaintEvent* event) {
 
 void NamesWindow::ShowNameFileLabel() {
     lblNamesOnFile_->setText(
-        QString::fromStdString(session_.currentNameFile.filename().string()).toUpper());
+        QString::fromStdString(context_.currentNameFile.filename().string()).toUpper());
 }
 
 void NamesWindow::LoadList() {
     bool opened = false;
     NameList list;
-    if (!session_.currentNameFile.empty()) list = ReadNameFile(session_.currentNameFile, &opened);
+    if (!context_.currentNameFile.empty()) list = ReadNameFile(context_.currentNameFile, &opened);
     if (!opened) {
         // The name file in use cannot be opened: the data folder's
         // HORARY.FIL is listed instead, and becomes the file in use, so the
         // label, "Edit this List" and the saves all mean the listed file.
-        const auto fallback = session_.dir.Resolve("HORARY.FIL");
+        const auto fallback = context_.dir.Resolve("HORARY.FIL");
         list = ReadNameFile(fallback, &opened);
-        session_.currentNameFile = fallback;
+        context_.currentNameFile = fallback;
         if (!opened) list = NameList{};
     }
-    session_.settings.DataFile = session_.currentNameFile.string();
+    context_.settings.DataFile = context_.currentNameFile.string();
     list_ = std::move(list);
     ShowNameFileLabel();
     namesOnFile_->setUpdatesEnabled(false);
     namesOnFile_->clear();
     for (const auto& record : list_.records) namesOnFile_->addItem(new NameItem(Q(record.name)));
     namesOnFile_->setUpdatesEnabled(true);
-    if (list_.error) session_.prompt.notify(msg::NameFileError());
+    if (list_.error) context_.prompt.notify(msg::NameFileError());
 }
 
 void NamesWindow::NamesOnFile_Click(const QString& name) {
     NameRecord* record = FindNameRecord(list_, S(name));
     if (!record) {
-        session_.prompt.notify(msg::NameFormatError());
+        context_.prompt.notify(msg::NameFormatError());
         return;
     }
-    FillFromRecord(*record, session_.entries, session_.regional, session_.prompt);
+    FillFromRecord(*record, entries_, context_.regional, context_.prompt);
     if (entriesChanged) entriesChanged();
 }
 
@@ -121,24 +120,24 @@ void NamesWindow::NamesOnFile_DblClick(const QString& name) {
 }
 
 void NamesWindow::cmdEditList_Click() {
-    if (!nameEdit_) nameEdit_ = new NameEditWindow(session_, this);
+    if (!nameEdit_) nameEdit_ = new NameEditWindow(context_, this);
     nameEdit_->Reload();
     nameEdit_->show();
     nameEdit_->raise();
 }
 
 void NamesWindow::cmdNewFileList_Click() {
-    const QString start = session_.currentNameFile.empty()
-                              ? Q(session_.dir.root().string())
-                              : Q(session_.currentNameFile.string());
+    const QString start = context_.currentNameFile.empty()
+                              ? Q(context_.dir.root().string())
+                              : Q(context_.currentNameFile.string());
     const QString path = Dialogs().open(this, "Select a File", start, "Name Files (*.FIL *.fil)");
     if (path.isEmpty()) return;
-    session_.currentNameFile = S(path);
+    context_.currentNameFile = S(path);
     LoadList();
 }
 
-NameEditWindow::NameEditWindow(Session& session, NamesWindow* names)
-    : QWidget(names, Qt::Window), session_(session), names_(names) {
+NameEditWindow::NameEditWindow(const WindowContext& context, NamesWindow* names)
+    : QWidget(names, Qt::Window), context_(context), names_(names) {
     setObjectName("NameEdit");
     txtContent_ = BuildTextEditor(this, {{"btnSave", "Save"},
                                          {"btnQuit", "Quit"},
@@ -154,16 +153,16 @@ NameEditWindow::NameEditWindow(Session& session, NamesWindow* names)
 void NameEditWindow::Reload() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QString content;
-    if (const auto text = ReadWholeFile(session_.currentNameFile))
+    if (const auto text = ReadWholeFile(context_.currentNameFile))
         for (const auto& line : SplitLines(*text)) content += Q(line) + "\n";
     txtContent_->setPlainText(content);
-    setWindowTitle("Edit: " + Q(session_.currentNameFile.string()));
+    setWindowTitle("Edit: " + Q(context_.currentNameFile.string()));
     QApplication::restoreOverrideCursor();
 }
 
 void NameEditWindow::btnSave_Click() {
-    if (!WriteFileAtomically(session_.currentNameFile, TextForFile(txtContent_->toPlainText())))
-        session_.prompt.notify(msg::NameFileWriteFailed(session_.currentNameFile.string()));
+    if (!WriteFileAtomically(context_.currentNameFile, TextForFile(txtContent_->toPlainText())))
+        context_.prompt.notify(msg::NameFileWriteFailed(context_.currentNameFile.string()));
 }
 
 void NameEditWindow::btnQuit_Click() {

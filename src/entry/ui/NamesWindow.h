@@ -6,6 +6,8 @@
 #include <QWidget>
 #include <functional>
 
+#include "base/ui/WindowContext.h"
+#include "entry/EventEntries.h"
 #include "entry/NameFile.h"
 
 class QLabel;
@@ -14,10 +16,6 @@ class QListWidgetItem;
 class QPlainTextEdit;
 class QPushButton;
 
-namespace quaeryn {
-class Session;
-}
-
 namespace quaeryn::ui {
 
 class NameEditWindow;
@@ -25,7 +23,7 @@ class NameEditWindow;
 class NamesWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit NamesWindow(Session& session, QWidget* parent = nullptr);
+    NamesWindow(const WindowContext& context, EventEntries& entries, QWidget* parent = nullptr);
 
     // Reads the current name file into the list (the load of the window).
     void LoadList();
@@ -51,7 +49,8 @@ protected:
 private:
     void ShowNameFileLabel();
 
-    Session& session_;
+    WindowContext context_;
+    EventEntries& entries_;
     QListWidget* namesOnFile_;
     QLabel* lblNamesOnFile_;
     QPushButton* cmdEditList_;
@@ -64,7 +63,7 @@ private:
 class NameEditWindow : public QWidget {
     Q_OBJECT
 public:
-    NameEditWindow(Session& session, NamesWindow* names);
+    NameEditWindow(const WindowContext& context, NamesWindow* names);
 
     void Reload();
     void btnSave_Click();
@@ -75,7 +74,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    Session& session_;
+    WindowContext context_;
     NamesWindow* names_;
     QPlainTextEdit* txtContent_;
 };

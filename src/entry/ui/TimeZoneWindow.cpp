@@ -4,12 +4,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/Session.h"
-#include "app/ui/UiCommon.h"
+#include "base/ui/UiCommon.h"
 
 namespace quaeryn::ui {
 
-TimeZoneWindow::TimeZoneWindow(Session& session, QWidget* parent) : QWidget(parent, Qt::Window), session_(session) {
+TimeZoneWindow::TimeZoneWindow(const WindowContext& context, EventEntries& entries, QWidget* parent)
+    : QWidget(parent, Qt::Window), context_(context), entries_(entries) {
     setObjectName("TimeZone");
     setWindowTitle("Time Zones");
     lstTimeZones_ = new QListWidget(this);
@@ -25,7 +25,7 @@ TimeZoneWindow::TimeZoneWindow(Session& session, QWidget* parent) : QWidget(pare
             [this](QListWidgetItem* item) { lstTimeZones_Click(item->text()); });
 
     // Load: the lines read before an error stay listed.
-    table_ = LoadTimeZones(session_.dir.Resolve("TZ.DAT"), session_.prompt);
+    table_ = LoadTimeZones(context_.dir.Resolve("TZ.DAT"), context_.prompt);
     lstTimeZones_->setUpdatesEnabled(false);
     for (const auto& line : table_.lines) lstTimeZones_->addItem(Q(line));
     lstTimeZones_->setUpdatesEnabled(true);
@@ -40,7 +40,7 @@ void TimeZoneWindow::paintEvent(QPaintEvent* event) {
 }
 
 void TimeZoneWindow::lstTimeZones_Click(const QString& line) {
-    if (PickTimeZone(S(line), table_, session_.entries, session_.prompt) && entriesChanged) entriesChanged();
+    if (PickTimeZone(S(line), table_, entries_, context_.prompt) && entriesChanged) entriesChanged();
 }
 
 }  // namespace quaeryn::ui

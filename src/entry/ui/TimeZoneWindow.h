@@ -5,20 +5,18 @@
 #include <QWidget>
 #include <functional>
 
+#include "base/ui/WindowContext.h"
+#include "entry/EventEntries.h"
 #include "entry/TimeZones.h"
 
 class QListWidget;
-
-namespace quaeryn {
-class Session;
-}
 
 namespace quaeryn::ui {
 
 class TimeZoneWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit TimeZoneWindow(Session& session, QWidget* parent = nullptr);
+    TimeZoneWindow(const WindowContext& context, EventEntries& entries, QWidget* parent = nullptr);
 
     void lstTimeZones_Click(const QString& line);
     QListWidget* lstTimeZones() const { return lstTimeZones_; }
@@ -31,7 +29,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    Session& session_;
+    WindowContext context_;
+    EventEntries& entries_;
     QListWidget* lstTimeZones_;
     TimeZoneTable table_;
 };

@@ -1,0 +1,53 @@
+#include "base/Position.h"
+
+#include <cmath>
+
+#include "base/Numbers.h"
+#include "base/Vocabulary.h"
+
+namespace quaeryn {
+
+namespace {
+
+void SplitSignAndDegree(double longitude, SignPosition& p) {
+    const double w = std::floor(longitude);
+    p.sign = static_cast<int>(std::floor(w / 30.0)) + 1;
+    // The rounding to two decimals absorbs floating error: 59 gives 29, not 28.
+    p.degrees = static_cast<int>(std::floor(Round2((w / 30.0 - std::floor(w / 30.0)) * 30.0)));
+}
+
+}  // namespace
+
+SignPosition SplitPosition(double longitude) {
+    SignPosition p;
+    SplitSignAndDegree(longitude, p);
+    const double exactMinutes = (longitude - std::floor(longitude)) * 60.0;
+    p.minutes = static_cast<int>(std::floor(exactMinutes + 0.5));
+    if (p.minutes >= 60) p.minutes = 59;
+    return p;
+}
+
+SignPosition SplitPositionSeconds(double longitude) {
+    SignPosition p;
+    SplitSignAndDegree(longitude, p);
+    const double exactMinutes = (longitude - std::floor(longitude)) * 60.0;
+    p.minutes = static_cast<int>(std::floor(exactMinutes));
+    p.seconds = static_cast<int>(std::floor((exactMinutes - p.minutes) * 60.0));
+    return p;
+}
+
+std::string FormatPosition(double longitude) {
+    const SignPosition p = SplitPosition(longitude);
+    return FormatNumber(static_cast<double>(p.degrees), "00") + " " +
+           std::string(SignAbbreviation(p.sign)) + " " + FormatNumber(static_cast<double>(p.minutes), "00");
+}
+
+std::string FormatPositionSeconds(double longitude) {
+    const SignPosition p = SplitPositionSeconds(longitude);
+    return FormatNumber(static_cast<double>(p.degrees), "00") + " " +
+           std::string(SignAbbreviation(p.sign)) + " " +
+           FormatNumber(static_cast<double>(p.minutes), "00") + "m " +
+           FormatNumber(static_cast<double>(p.seconds), "00") + "s";
+}
+
+}  // namespace quaeryn
