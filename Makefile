@@ -25,9 +25,11 @@ test: build
 bench: build
 	@$(BUILD_DIR)/bench/quaeryn_bench
 
-# Rewrites the golden files under tests/golden from the current output.
+# Rewrites the golden files under tests/golden from the current output: every
+# test of a suite named ...Golden runs with QUAERYN_UPDATE_GOLDEN=1. Fails when
+# no test matches or a golden test fails; review the diff before committing.
 golden: build
-	@QUAERYN_UPDATE_GOLDEN=1 QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD_DIR) -R golden -j2 || true
+	@QUAERYN_UPDATE_GOLDEN=1 QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD_DIR) -R 'Golden\.' --no-tests=error --output-on-failure -j2
 	@git status --short tests/golden
 
 clean:
