@@ -121,16 +121,15 @@ double FoldDailyMotion(double difference) {
 }
 
 void ApplyPartOfFortune(ChartState& chart, float option191) {
-    auto at = [&chart](int i) -> double& { return chart.Longitude[static_cast<std::size_t>(i)]; };
-    const double sun = at(1), moon = at(10), ascendant = chart.Ascendant;
+    const double sun = chart.Longitude[body::Sun], moon = chart.Longitude[body::Moon], ascendant = chart.Ascendant;
     // The Sun in houses 1 to 6 is below the horizon: a night chart.
     const bool night = NumericValue(chart.HousePositionText.substr(0, 2)) < 7;
     double part = moon + ascendant - sun;  // day formula
     if (option191 != 0 && (option191 == 1 || night)) part = sun + ascendant - moon;
-    at(13) = Normalize360(part);
+    chart.Longitude[body::Fortune] = Normalize360(part);
     // Like the angles, the part is a point of the event with no motion of its
     // own: its next-day place is its place, whichever formula gave it.
-    chart.LongitudeLater[13] = at(13);
+    chart.LongitudeLater[body::Fortune] = chart.Longitude[body::Fortune];
 }
 
 std::string NormalizeHouseCode(const std::string& code) {
@@ -174,7 +173,7 @@ std::optional<ChartState> CastChart(const EventEntries& entries, const std::stri
         return std::nullopt;
     }
     ComputePrecessionTerms(chart);
-    for (int i = 1; i <= 15; ++i) chart.ReportBodyName[static_cast<std::size_t>(i)] = kReportBodyNames[static_cast<std::size_t>(i)];
+    for (int i = 1; i <= 15; ++i) chart.ReportBodyName[i] = kReportBodyNames[static_cast<std::size_t>(i)];
     chart.TrueNode = -100;
 
     // 13. The time step and the angles, then the cusps of the chosen system.
@@ -201,27 +200,26 @@ std::optional<ChartState> CastChart(const EventEntries& entries, const std::stri
     PlaceBodiesInHouses(chart);
 
     // 18. The nodes and the declinations of the points on the ecliptic.
-    auto at = [](BodyTable& table, int i) -> double& { return table[static_cast<std::size_t>(i)]; };
-    chart.MeanNode = at(chart.Longitude, 11);
+    chart.MeanNode = chart.Longitude[11];
     for (int i = 11; i <= 15; ++i)
-        at(chart.Declination, i) = EclipticDeclination(at(chart.Longitude, i), chart.Obliquity);
+        chart.Declination[i] = EclipticDeclination(chart.Longitude[i], chart.Obliquity);
     // Their right ascensions as well (the Midheaven's is the RAMC already).
     for (int i = 11; i <= 14; ++i)
-        at(chart.RightAscension, i) =
-            EquatorialFromEcliptic(at(chart.Longitude, i), 0.0, -chart.Obliquity).rightAscension;
+        chart.RightAscension[i] =
+            EquatorialFromEcliptic(chart.Longitude[i], 0.0, -chart.Obliquity).rightAscension;
     chart.TrueNodeDeclination = EclipticDeclination(chart.TrueNode, chart.Obliquity);
 
     // 19. The chart copies and the daily motions, folded into -180 to 180.
     for (int i = 1; i <= 15; ++i) {
-        at(chart.ChartLongitude, i) = at(chart.Longitude, i);
-        at(chart.DailyMotion, i) = FoldDailyMotion(at(chart.LongitudeLater, i) - at(chart.ChartLongitude, i));
-        at(chart.ChartRightAscension, i) = at(chart.RightAscension, i);
-        at(chart.ChartDeclination, i) = at(chart.Declination, i);
-        at(chart.ChartLatitude, i) = at(chart.Latitude, i);
+        chart.ChartLongitude[i] = chart.Longitude[i];
+        chart.DailyMotion[i] = FoldDailyMotion(chart.LongitudeLater[i] - chart.ChartLongitude[i]);
+        chart.ChartRightAscension[i] = chart.RightAscension[i];
+        chart.ChartDeclination[i] = chart.Declination[i];
+        chart.ChartLatitude[i] = chart.Latitude[i];
     }
 
     // 20. The antiscia (the retrograde text is already in the record).
-    for (int i = 1; i <= 15; ++i) at(chart.Antiscion, i) = ComputeAntiscion(at(chart.ChartLongitude, i));
+    for (int i = 1; i <= 15; ++i) chart.Antiscion[i] = ComputeAntiscion(chart.ChartLongitude[i]);
 
     if (!ChartIsFinite(chart)) {
         prompt.notify(msg::CastFailed("the computation gave no finite result"));

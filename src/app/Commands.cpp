@@ -1,7 +1,7 @@
 #include "app/Commands.h"
 
 #include "base/ChartHeader.h"
-#include "horary/Horary.h"
+#include "horary/HoraryReports.h"
 
 namespace quaeryn {
 

@@ -9,13 +9,6 @@ double RadToDeg(double radians) { return radians * 180.0 / kPi; }
 double SinDeg(double degrees) { return std::sin(DegToRad(degrees)); }
 double CosDeg(double degrees) { return std::cos(DegToRad(degrees)); }
 
-double Normalize360(double degrees) {
-    const double r = degrees - 360.0 * std::floor(degrees / 360.0);
-    // A tiny negative input rounds to exactly 360, which would split into a
-    // thirteenth sign: it is 0 Aries.
-    return r >= 360.0 ? 0.0 : r;
-}
-
 double DotToDecimal(double x) {
     const double whole = std::floor(x);
     return whole + 100.0 * (x - whole) / 60.0;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "base/Vocabulary.h"
+#include "base/Zodiac.h"
 
 namespace quaeryn {
 
@@ -16,8 +17,6 @@ double DegToRad(double degrees);
 double RadToDeg(double radians);
 double SinDeg(double degrees);
 double CosDeg(double degrees);
-// x - 360 floor(x / 360): 0 up to (not including) 360.
-double Normalize360(double degrees);
 // H.MM or D.MM to decimal: floor(x) + 100 (x - floor(x)) / 60.
 double DotToDecimal(double x);
 // arctan(s / sqrt(1 - s²)), radians.

@@ -209,7 +209,7 @@ void EqualCusps(ChartState& chart, int firstEntry, double firstCusp) {
     double cusp = firstCusp;
     for (int i = 0; i < 12; ++i) {
         const int entry = (firstEntry - 1 + i) % 12 + 1;
-        chart.Cusp[static_cast<std::size_t>(entry)] = FoldFull(cusp);
+        chart.Cusp[entry] = FoldFull(cusp);
         cusp = Normalize360(cusp + 30.0);
     }
 }
@@ -249,7 +249,7 @@ void ComputeHouseCusps(ChartState& chart) {
     // Entry 13 is not part of the table and is left as it was.
     for (int j = 1; j <= 12; ++j) {
         const int house = j <= 3 ? j + 9 : j - 3;
-        chart.Cusp[static_cast<std::size_t>(j)] = FoldFull(byHouse[static_cast<std::size_t>(house)]);
+        chart.Cusp[j] = FoldFull(byHouse[static_cast<std::size_t>(house)]);
     }
 }
 
@@ -265,11 +265,11 @@ void PlaceBodiesInHouses(ChartState& chart) {
     // into 0 up to 360 so that a body just below 360 finds the house of 0 Aries.
     constexpr double kCuspNudge = 1.0 / 36000.0;
     for (int j = 1; j <= 12; ++j) {
-        const double c1 = chart.Cusp[static_cast<std::size_t>(j)];
-        const double c2 = chart.Cusp[static_cast<std::size_t>(j == 12 ? 1 : j + 1)];
+        const double c1 = chart.Cusp[j];
+        const double c2 = chart.Cusp[j == 12 ? 1 : j + 1];
         const std::string_view ordinal = HouseOrdinal(j);
         for (int n = 1; n <= 15; ++n) {
-            const double x = Normalize360(chart.Longitude[static_cast<std::size_t>(n)] + kCuspNudge);
+            const double x = Normalize360(chart.Longitude[n] + kCuspNudge);
             const bool inside = c1 <= c2 ? (c1 <= x && x < c2) : (c1 <= x || x < c2);
             if (inside) text.replace(static_cast<std::size_t>(10 * n - 10), 4, ordinal);
         }

@@ -752,7 +752,6 @@ bool MovesBackwards(double today, double nextDay) {
 }
 
 void ComputeAllPositions(ChartState& chart) {
-    auto at = [](auto& table, int i) -> double& { return table[static_cast<std::size_t>(i)]; };
     const double epsilon = -chart.Obliquity;  // the stored field holds -ε after the time step
 
     // 1. Blank marks; the two time arguments and their next-day values.
@@ -763,71 +762,71 @@ void ComputeAllPositions(ChartState& chart) {
     const double t2000Later = t2000 + kOneDay;
 
     // 2. The Sun and the Moon.
-    at(chart.Longitude, 1) = SunPosition(t1900);
-    at(chart.Latitude, 1) = 0;
+    chart.Longitude[1] = SunPosition(t1900);
+    chart.Latitude[1] = 0;
     const MoonPositionResult moon = MoonPosition(t1900);
-    at(chart.Longitude, 10) = Normalize360(moon.longitude);
-    at(chart.Latitude, 10) = moon.latitude;
+    chart.Longitude[10] = Normalize360(moon.longitude);
+    chart.Latitude[10] = moon.latitude;
     if (chart.TrueNode == -100) chart.TrueNode = moon.trueNode;
     {
-        const EquatorialPosition eq = EquatorialFromEcliptic(at(chart.Longitude, 10), moon.latitude, epsilon);
-        at(chart.Declination, 10) = eq.declination;
-        at(chart.RightAscension, 10) = eq.rightAscension;
+        const EquatorialPosition eq = EquatorialFromEcliptic(chart.Longitude[10], moon.latitude, epsilon);
+        chart.Declination[10] = eq.declination;
+        chart.RightAscension[10] = eq.rightAscension;
     }
 
     // 3. The nodes, the Part of Fortune and the angles.
-    at(chart.Longitude, 11) = moon.meanNode;
-    at(chart.Longitude, 12) = Normalize360(moon.meanNode + 180.0);
-    at(chart.Longitude, 13) = Normalize360(at(chart.Longitude, 10) + chart.Ascendant - at(chart.Longitude, 1));
-    at(chart.Longitude, 14) = chart.Ascendant;
-    at(chart.Longitude, 15) = chart.Midheaven;
-    for (int i = 11; i <= 15; ++i) at(chart.Latitude, i) = 0;
+    chart.Longitude[11] = moon.meanNode;
+    chart.Longitude[12] = Normalize360(moon.meanNode + 180.0);
+    chart.Longitude[13] = Normalize360(chart.Longitude[10] + chart.Ascendant - chart.Longitude[1]);
+    chart.Longitude[14] = chart.Ascendant;
+    chart.Longitude[15] = chart.Midheaven;
+    for (int i = 11; i <= 15; ++i) chart.Latitude[i] = 0;
 
     // 4. Mercury, Venus and Mars; equatorial coordinates of bodies 1 to 4.
     Geocentric today[10], later[10];
     InnerPlanets(t2000, today);
     for (int i = 2; i <= 4; ++i) {
-        at(chart.Longitude, i) = today[i].longitude;
-        at(chart.Latitude, i) = today[i].latitude;
+        chart.Longitude[i] = today[i].longitude;
+        chart.Latitude[i] = today[i].latitude;
     }
     for (int i = 1; i <= 4; ++i) {
-        const EquatorialPosition eq = EquatorialFromEcliptic(at(chart.Longitude, i), at(chart.Latitude, i), epsilon);
-        at(chart.Declination, i) = eq.declination;
-        at(chart.RightAscension, i) = eq.rightAscension;
+        const EquatorialPosition eq = EquatorialFromEcliptic(chart.Longitude[i], chart.Latitude[i], epsilon);
+        chart.Declination[i] = eq.declination;
+        chart.RightAscension[i] = eq.rightAscension;
     }
 
     // 5. One day later: the Sun, the Moon (and its declination), the inner planets.
-    at(chart.LongitudeLater, 1) = SunPosition(t1900Later);
+    chart.LongitudeLater[1] = SunPosition(t1900Later);
     const MoonPositionResult moonLater = MoonPosition(t1900Later);
-    at(chart.LongitudeLater, 10) = Normalize360(moonLater.longitude);
+    chart.LongitudeLater[10] = Normalize360(moonLater.longitude);
     chart.MoonDeclinationNextDay =
-        EquatorialFromEcliptic(at(chart.LongitudeLater, 10), moonLater.latitude, epsilon).declination;
+        EquatorialFromEcliptic(chart.LongitudeLater[10], moonLater.latitude, epsilon).declination;
     InnerPlanets(t2000Later, later);
-    for (int i = 2; i <= 4; ++i) at(chart.LongitudeLater, i) = later[i].longitude;
+    for (int i = 2; i <= 4; ++i) chart.LongitudeLater[i] = later[i].longitude;
     // The nodes move with the mean node; the Part of Fortune and the angles
     // are points of the event and get no next-day position (no motion).
-    at(chart.LongitudeLater, 11) = moonLater.meanNode;
-    at(chart.LongitudeLater, 12) = Normalize360(moonLater.meanNode + 180.0);
-    for (int i = 13; i <= 15; ++i) at(chart.LongitudeLater, i) = at(chart.Longitude, i);
+    chart.LongitudeLater[11] = moonLater.meanNode;
+    chart.LongitudeLater[12] = Normalize360(moonLater.meanNode + 180.0);
+    for (int i = 13; i <= 15; ++i) chart.LongitudeLater[i] = chart.Longitude[i];
 
     // 6. Jupiter to Pluto at the event.
     OuterPlanets(t1900, chart.JulianDayNumber, today);
     for (int i = 5; i <= 9; ++i) {
-        at(chart.Longitude, i) = today[i].longitude;
-        at(chart.Latitude, i) = today[i].latitude;
+        chart.Longitude[i] = today[i].longitude;
+        chart.Latitude[i] = today[i].latitude;
         const EquatorialPosition eq = EquatorialFromEcliptic(today[i].longitude, today[i].latitude, epsilon);
-        at(chart.Declination, i) = eq.declination;
-        at(chart.RightAscension, i) = eq.rightAscension;
+        chart.Declination[i] = eq.declination;
+        chart.RightAscension[i] = eq.rightAscension;
     }
 
     // 7. And one day later.
     OuterPlanets(t1900Later, chart.JulianDayNumber, later);
-    for (int i = 5; i <= 9; ++i) at(chart.LongitudeLater, i) = later[i].longitude;
+    for (int i = 5; i <= 9; ++i) chart.LongitudeLater[i] = later[i].longitude;
 
     // 8. Retrograde marks of the planets: moving backwards over the day,
     // across 0 Aries included.
     for (int i = 2; i <= 9; ++i)
-        if (MovesBackwards(at(chart.Longitude, i), at(chart.LongitudeLater, i)))
+        if (MovesBackwards(chart.Longitude[i], chart.LongitudeLater[i]))
             chart.RetrogradeText[static_cast<std::size_t>(i - 1)] = 'R';
     // CenturiesT keeps the event's T.
 }

@@ -50,7 +50,7 @@ void WriteHouseCuspListing(const ChartState& chart, ReportBuffer& out) {
     std::string line;
     for (int k = 1; k <= 12; ++k) {
         line += line.empty() ? "  " : " ";
-        line += std::string(HouseOrdinal(k)) + " house = " + FormatPosition(chart.Cusp[static_cast<std::size_t>(k)]);
+        line += std::string(HouseOrdinal(k)) + " house = " + FormatPosition(chart.Cusp[k]);
         if (k % 3 == 0) {
             out.AppendLine(line);
             line.clear();

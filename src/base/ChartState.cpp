@@ -14,4 +14,9 @@ int ChartState::HouseOf(int n) const {
     return static_cast<int>(NumericValue(HousePositionText.substr(static_cast<std::size_t>(10 * n - 10), 2)));
 }
 
+bool ChartState::IsRetrograde(int n) const {
+    return n >= 1 && static_cast<std::size_t>(n) <= RetrogradeText.size() &&
+           RetrogradeText[static_cast<std::size_t>(n - 1)] == 'R';
+}
+
 }  // namespace quaeryn

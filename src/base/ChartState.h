@@ -4,14 +4,15 @@
 // the caller's record as it was.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <string>
 
+#include "base/Vocabulary.h"
+
 namespace quaeryn {
 
-using BodyTable = std::array<double, 16>;  // index 1 to 15 in body order; 0 unused
-using CuspTable = std::array<double, 14>;  // index 1 to 13 in display order; 0 unused
+using BodyTable = OneBased<double, 16>;  // index 1 to 15 in body order; 0 unused
+using CuspTable = OneBased<double, 14>;  // index 1 to 13 in display order (1 is the 10th house); 0 unused
 
 struct ChartState {
     // ---- event fields, as entered and parsed
@@ -66,7 +67,7 @@ struct ChartState {
     double MeanNode = 0;
     double MoonDeclinationNextDay = 0;
     BodyTable Antiscion{};
-    std::array<std::string, 16> ReportBodyName{};
+    OneBased<std::string, 16> ReportBodyName{};
     std::string HousePositionText = std::string(150, ' ');
     std::string SiderealTimeText;
     std::string RetrogradeText = std::string(15, ' ');
@@ -75,6 +76,8 @@ struct ChartState {
     double ObliquityDegrees() const;
     // The house (1 to 12) of body n from HousePositionText; 0 when none.
     int HouseOf(int n) const;
+    // True when RetrogradeText marks body n "R".
+    bool IsRetrograde(int n) const;
 };
 
 }  // namespace quaeryn

@@ -4,6 +4,7 @@
 
 #include "base/Numbers.h"
 #include "base/Vocabulary.h"
+#include "base/Zodiac.h"
 
 namespace quaeryn {
 
@@ -11,7 +12,7 @@ namespace {
 
 void SplitSignAndDegree(double longitude, SignPosition& p) {
     const double w = std::floor(longitude);
-    p.sign = static_cast<int>(std::floor(w / 30.0)) + 1;
+    p.sign = SignOf(longitude);
     // The rounding to two decimals absorbs floating error: 59 gives 29, not 28.
     p.degrees = static_cast<int>(std::floor(Round2((w / 30.0 - std::floor(w / 30.0)) * 30.0)));
 }
@@ -19,6 +20,7 @@ void SplitSignAndDegree(double longitude, SignPosition& p) {
 }  // namespace
 
 SignPosition SplitPosition(double longitude) {
+    longitude = Normalize360(longitude);
     SignPosition p;
     SplitSignAndDegree(longitude, p);
     const double exactMinutes = (longitude - std::floor(longitude)) * 60.0;
@@ -28,6 +30,7 @@ SignPosition SplitPosition(double longitude) {
 }
 
 SignPosition SplitPositionSeconds(double longitude) {
+    longitude = Normalize360(longitude);
     SignPosition p;
     SplitSignAndDegree(longitude, p);
     const double exactMinutes = (longitude - std::floor(longitude)) * 60.0;
@@ -48,6 +51,12 @@ std::string FormatPositionSeconds(double longitude) {
            std::string(SignAbbreviation(p.sign)) + " " +
            FormatNumber(static_cast<double>(p.minutes), "00") + "m " +
            FormatNumber(static_cast<double>(p.seconds), "00") + "s";
+}
+
+std::string DeclinationText(double declination) {
+    const SignPosition p = SplitPosition(std::fabs(declination));
+    return FormatNumber(static_cast<double>(p.degrees), "00") + (declination >= 0 ? " N " : " S ") +
+           FormatNumber(static_cast<double>(p.minutes), "00");
 }
 
 }  // namespace quaeryn

@@ -1,5 +1,5 @@
 // A longitude as sign, degree and minute, and its two text forms
-// («05 LEO 30» and «05 ARI 07m 33s»).
+// («05 LEO 30» and «05 ARI 07m 33s»); a declination as «12 S 34».
 #pragma once
 
 #include <string>
@@ -13,7 +13,8 @@ struct SignPosition {
     int seconds = 0;  // SplitPositionSeconds only
 };
 
-// Minutes rounded (never carrying into the degree).
+// The longitude folded into 0 up to 360 first. Minutes rounded (never
+// carrying into the degree).
 SignPosition SplitPosition(double longitude);
 // Minutes and seconds truncated.
 SignPosition SplitPositionSeconds(double longitude);
@@ -22,5 +23,9 @@ SignPosition SplitPositionSeconds(double longitude);
 std::string FormatPosition(double longitude);
 // "dd SGN mmm ss" as "05 ARI 07m 33s".
 std::string FormatPositionSeconds(double longitude);
+
+// A declination as «12 S 34»: whole degrees and minutes of its absolute
+// value (split as a position is), "N" for north or zero, "S" for south.
+std::string DeclinationText(double declination);
 
 }  // namespace quaeryn

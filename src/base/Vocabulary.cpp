@@ -14,10 +14,6 @@ constexpr std::array<std::string_view, 16> kShortNames = {
     "",        "SUN",     "MERCURY", "VENUS",   "MARS",    "JUPITER", "SATURN", "URANUS",
     "NEPTUNE", "PLUTO",   "MOON",    "N. NODE", "S. NODE", "PART F.", "ASC",    "MC "};
 
-// Aspect angles, entry k matching aspect name k.
-constexpr std::array<int, 17> kAspectAngles = {0,  0,  0,  60,  90,  120, 180, 0, 30,
-                                               45, 135, 150, 36, 40, 72,  108, 144};
-
 }  // namespace
 
 std::string_view BodyName10(int n) { return Slice(kBodyNames10, n, 10); }
@@ -29,10 +25,6 @@ std::string_view BodyShortName(int n) {
 std::string_view SignAbbreviation(int n) { return Slice(kSignAbbreviations, n, 3); }
 std::string_view HouseOrdinal(int k) { return Slice(kHouseOrdinals, k, 4); }
 std::string_view AspectName12(int n) { return Slice(kAspectNames12, n, 12); }
-
-int AspectAngle(int n) {
-    return (n >= 1 && n <= 16) ? kAspectAngles[static_cast<std::size_t>(n)] : 0;
-}
 
 std::string_view MonthAbbreviation(int n) { return Slice(kMonthAbbreviations, n, 3); }
 std::string_view WeekdayName9(int n) { return Slice(kWeekdayNames9, n, 9); }

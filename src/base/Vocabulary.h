@@ -3,10 +3,22 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace quaeryn {
+
+// A table indexed by a number that counts from 1: a body (1 to 15), a cusp
+// in display order (1 to 13), a sign (1 to 12). Entry 0 is unused, so the
+// number itself, an int, is the index.
+template <typename T, std::size_t Size>
+struct OneBased : std::array<T, Size> {
+    constexpr T& operator[](int n) { return std::array<T, Size>::operator[](static_cast<std::size_t>(n)); }
+    constexpr const T& operator[](int n) const {
+        return std::array<T, Size>::operator[](static_cast<std::size_t>(n));
+    }
+};
 
 // Body index: 1 Sun, 2 Mercury, 3 Venus, 4 Mars, 5 Jupiter, 6 Saturn,
 // 7 Uranus, 8 Neptune, 9 Pluto, 10 Moon, 11 North Node, 12 South Node,
@@ -44,10 +56,9 @@ std::string_view BodyShortName(int n);
 std::string_view SignAbbreviation(int n);
 // The ordinal of display cusp k (1 = 10th house): "10TH" … " 9TH".
 std::string_view HouseOrdinal(int k);
-// Aspect n's name in twelve characters (entry 1 is blank).
+// Aspect n's name in twelve characters (entry 1 is blank); the angles and
+// orbs of the aspects are in astro/Aspects.h.
 std::string_view AspectName12(int n);
-// Aspect n's angle (entry 1 unused: 0).
-int AspectAngle(int n);
 // Month n as "JAN" … "DEC".
 std::string_view MonthAbbreviation(int n);
 // Weekday n (1 = Wednesday) in nine characters.

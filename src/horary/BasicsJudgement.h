@@ -9,25 +9,19 @@
 
 #include "base/ChartState.h"
 #include "base/Options.h"
+#include "base/Vocabulary.h"
 
 namespace quaeryn::basics {
 
 // The working state of one Horary Basics run.
 struct BasicsWork {
     BodyTable strength{};                  // running strength per body index
-    std::array<double, 11> dignityFlags{};  // 1 once planet 1..10 is in a dignity of its own
+    OneBased<double, 11> dignityFlags{};  // 1 once planet 1..10 is in a dignity of its own
     double fortuneStrength = 0;            // the Part of Fortune's score
     std::vector<std::string> tableList;    // printed at the end of the report
 };
 
-// ---- signs and rulers (body indices; 0 for none)
-
-// Sign 1 (Aries) to 12 (Pisces): the whole part of L / 30, plus 1.
-int SignOf(double longitude);
-// The degrees within the sign (30 subtracted while 30 or more).
-double DegreeInSign(double longitude);
-// The whole degree within the sign.
-int WholeDegreeInSign(double longitude);
+// ---- rulers of signs and degrees (body numbers; 0 for none)
 
 int DomicileRuler(int sign);
 int ExaltationRuler(int sign);

@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "astro/AngleMath.h"
 #include "base/Vocabulary.h"
+#include "base/Zodiac.h"
 #include "horary/BasicsJudgement.h"
 
 namespace quaeryn::basics {
@@ -17,8 +17,6 @@ namespace quaeryn::basics {
 namespace {
 
 using namespace body;
-
-std::size_t Index(int n) { return static_cast<std::size_t>(n); }
 
 constexpr std::array<int, 7> kSunFirstMoonLast = {Sun, Mercury, Venus, Mars, Jupiter, Saturn, Moon};
 constexpr std::array<int, 7> kSunMoonFirst = {Sun, Moon, Mercury, Venus, Mars, Jupiter, Saturn};
@@ -225,7 +223,7 @@ void WriteFixedStars(const ChartState& chart, const Options& options, BasicsWork
     const double algolOrb = static_cast<double>(options[44]);
     for (const int n : {Sun, Mercury, Venus, Mars, Jupiter, Saturn, Uranus, Neptune, Pluto, Moon, Fortune,
                         Ascendant}) {
-        const double lon = chart.ChartLongitude[Index(n)];
+        const double lon = chart.ChartLongitude[n];
         for (const Star& star : kStars) {
             const bool algol = &star == &kStars.front();
             const double lo = algol ? prec + kAlgol - algolOrb : prec + star.low;
@@ -240,7 +238,7 @@ void WriteFixedStars(const ChartState& chart, const Options& options, BasicsWork
             }
             line += ShortName(n);
             line += star.text;
-            work.strength[Index(n)] += star.points;
+            work.strength[n] += star.points;
         }
     }
     if (hits > 0) work.tableList.push_back(line);
@@ -275,16 +273,16 @@ int JoyHouse(int n) {
 }  // namespace
 
 void WriteConditions(const ChartState& chart, const Options& options, BasicsWork& work) {
-    auto lon = [&](int n) { return chart.ChartLongitude[Index(n)]; };
+    auto lon = [&](int n) { return chart.ChartLongitude[n]; };
     auto& list = work.tableList;
     list.emplace_back();
 
     // Peregrine, detriment and fall are always written.
     std::string line = "  Peregrine - ";
     for (const int n : kSunFirstMoonLast) {
-        if (work.dignityFlags[Index(n)] != 0) continue;
+        if (work.dignityFlags[n] != 0) continue;
         line += ShortName(n) + " ";
-        work.strength[Index(n)] -= 5;
+        work.strength[n] -= 5;
     }
     list.push_back(line);
 
@@ -292,7 +290,7 @@ void WriteConditions(const ChartState& chart, const Options& options, BasicsWork
     for (const int n : kSunMoonFirst) {
         if (!InDetriment(n, lon(n))) continue;
         line += ShortName(n) + " ";
-        work.strength[Index(n)] -= 5;
+        work.strength[n] -= 5;
     }
     list.push_back(line);
 
@@ -300,7 +298,7 @@ void WriteConditions(const ChartState& chart, const Options& options, BasicsWork
     for (const int n : kSunMoonFirst) {
         if (!InFall(n, lon(n))) continue;
         line += ShortName(n) + " ";
-        work.strength[Index(n)] -= 4;
+        work.strength[n] -= 4;
     }
     list.push_back(line);
 
@@ -311,8 +309,8 @@ void WriteConditions(const ChartState& chart, const Options& options, BasicsWork
         const int r = DomicileRuler(SignOf(lon(i)));
         if (r > i && RulesSign(i, SignOf(lon(r)))) {
             bySign.add(Pair(i, r));
-            work.strength[Index(i)] += 5;
-            work.strength[Index(r)] += 5;
+            work.strength[i] += 5;
+            work.strength[r] += 5;
         }
     }
     bySign.storeInto(list);
@@ -330,8 +328,8 @@ void WriteConditions(const ChartState& chart, const Options& options, BasicsWork
         const int e = ExaltationRuler(SignOf(lon(i)));
         if (e > i && SignOf(lon(e)) == ExaltationSignOf(i)) {
             byExaltation.add(Pair(i, e));
-            work.strength[Index(i)] += 4;
-            work.strength[Index(e)] += 4;
+            work.strength[i] += 4;
+            work.strength[e] += 4;
         }
     }
     byExaltation.storeInto(list);
@@ -360,9 +358,9 @@ void WriteConditions(const ChartState& chart, const Options& options, BasicsWork
         const double d = fromSun(n);
         if (d <= kCazimi) {
             cazimi.add(ShortName(n) + " ");
-            work.strength[Index(n)] += 5;
+            work.strength[n] += 5;
         }
-        if (d > kBeams) work.strength[Index(n)] += 5;
+        if (d > kBeams) work.strength[n] += 5;
     }
     cazimi.storeInto(list);
 
@@ -371,7 +369,7 @@ void WriteConditions(const ChartState& chart, const Options& options, BasicsWork
         const double d = fromSun(n);
         if (d > kCazimi && d <= combustOrb && sameSignAsSun(n)) {
             combust.add(ShortName(n) + " ");
-            work.strength[Index(n)] -= 5;
+            work.strength[n] -= 5;
         }
     }
     combust.storeInto(list);
@@ -382,7 +380,7 @@ void WriteConditions(const ChartState& chart, const Options& options, BasicsWork
             const double d = fromSun(n);
             if (d > kCazimi && d <= combustOrb && !sameSignAsSun(n)) {
                 beams.add(ShortName(n) + " ");
-                work.strength[Index(n)] -= 4;
+                work.strength[n] -= 4;
             }
         }
     }
@@ -390,7 +388,7 @@ void WriteConditions(const ChartState& chart, const Options& options, BasicsWork
         const double d = fromSun(n);
         if (d > combustOrb && d <= kBeams && (sameSignAsSun(n) || beamsAcrossSigns)) {
             beams.add(ShortName(n) + " ");
-            work.strength[Index(n)] -= 4;
+            work.strength[n] -= 4;
         }
     }
     beams.storeInto(list);
@@ -416,7 +414,7 @@ void WriteConditions(const ChartState& chart, const Options& options, BasicsWork
         for (const int n : {Sun, Mercury, Venus, Jupiter, Moon, Fortune}) {
             if (lon(n) >= lo && lon(n) <= hi) {
                 besieged.add(ShortName(n) + " ");
-                work.strength[Index(n)] -= 5;
+                work.strength[n] -= 5;
             }
         }
     }

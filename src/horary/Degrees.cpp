@@ -7,18 +7,16 @@
 #include <string>
 #include <vector>
 
-#include "astro/AngleMath.h"
 #include "base/Numbers.h"
 #include "base/Position.h"
 #include "base/Vocabulary.h"
-#include "horary/Horary.h"
-#include "horary/Orbs.h"
+#include "base/Zodiac.h"
+#include "horary/BodyOrders.h"
+#include "horary/HoraryReports.h"
 
 namespace quaeryn {
 
 namespace {
-
-std::size_t At(int n) { return static_cast<std::size_t>(n); }
 
 // A range of longitudes from lo up to but not including hi, with its mark.
 struct MarkedRange {
@@ -184,11 +182,6 @@ bool InAny(const Table& table, double longitude) {
     return false;
 }
 
-int SignNumber(double longitude) {
-    const int s = static_cast<int>(std::floor(Normalize360(longitude) / 30.0)) + 1;
-    return s > 12 ? 12 : s;
-}
-
 // ---- the degree strip
 
 // Two-letter code of a body in the strip.
@@ -220,11 +213,9 @@ void WriteStrip(const ChartState& chart, ReportBuffer& out) {
     const BodyOrder order = BodiesByDegreeInSign(chart);
     std::vector<StripBlock> blocks(kStripBlocks, BlankBlock());
     for (int p = 1; p <= 14; ++p) {
-        const int n = order[At(p)];
+        const int n = order[p];
         if (n == body::SouthNode) continue;
-        double longitude = Normalize360(chart.ChartLongitude[At(n)]);
-        if (longitude >= 360.0) longitude = 0.0;  // a tiny negative value normalised
-        const SignPosition pos = SplitPosition(longitude);
+        const SignPosition pos = SplitPosition(chart.ChartLongitude[n]);
         const std::size_t col = 3 * static_cast<std::size_t>(pos.degrees);  // column 3d + 1, from 0
         std::size_t k = 0;
         while (k < blocks.size() && blocks[k][0][col] != ' ') ++k;
@@ -236,8 +227,7 @@ void WriteStrip(const ChartState& chart, ReportBuffer& out) {
         b[1].replace(col, 2, RightChars(NumberText(static_cast<double>(pos.degrees)), 2));
         b[2].replace(col, 2, SignAbbreviation(pos.sign).substr(0, 2));
         b[3].replace(col, 2, RightChars(NumberText(static_cast<double>(pos.minutes)), 2));
-        const char flag = At(n) <= chart.RetrogradeText.size() ? chart.RetrogradeText[At(n - 1)] : ' ';
-        b[4][col + 1] = flag == 'R' ? 'R' : ' ';
+        b[4][col + 1] = chart.IsRetrograde(n) ? 'R' : ' ';
     }
     out.AppendBlankLine();
     out.AppendLine(
@@ -276,16 +266,16 @@ char LameMark(double longitude) { return InAny(kLame, longitude) ? 'L' : '-'; }
 char IncreasingFortuneMark(double longitude) { return InAny(kIncreasingFortune, longitude) ? 'I' : '-'; }
 
 int DecanateSign(double longitude) {
-    const int s = SignNumber(longitude);
-    const double d = DegreeInSign(Normalize360(longitude));
+    const int s = SignOf(longitude);
+    const double d = DegreeInSign(longitude);
     int sign = 4 * static_cast<int>(std::floor(d / 10.0)) + s;
     if (sign > 12) sign -= 12;
     return sign;
 }
 
 int DwadSign(double longitude) {
-    const int s = SignNumber(longitude);
-    const double d = DegreeInSign(Normalize360(longitude));
+    const int s = SignOf(longitude);
+    const double d = DegreeInSign(longitude);
     int sign = s + static_cast<int>(std::floor(d / 2.5));
     if (sign > 12) sign -= 12;
     return sign;
@@ -295,7 +285,7 @@ void CriticalDegreesTable(const ChartState& chart, const ReportContext&, ReportB
     out.AppendBlankLine();
     std::string line = "  In Critical Degrees:  ";
     for (int n = 1; n <= 10; ++n)
-        if (IsCriticalDegree(chart.ChartLongitude[At(n)]))
+        if (IsCriticalDegree(chart.ChartLongitude[n]))
             line += std::string(BodyName10(n).substr(0, 9)) + " ";
     out.AppendLine(line);
     WriteStrip(chart, out);
@@ -306,11 +296,11 @@ void OtherDegreesReport(const ChartState& chart, const ReportContext&, ReportBuf
     out.AppendLine(std::string(53, ' ') + "Increasing");
     out.AppendLine("  Object            M/F    L/D/S/V   Pitted   Lame    Fortune   Decanate   Dwad");
     for (int n = 1; n <= 10; ++n) {
-        const double l = chart.ChartLongitude[At(n)];
+        const double l = chart.ChartLongitude[n];
         out.AppendLine("  " + std::string(BodyName10(n)) + QualityColumns(l));
     }
     for (int k = 1; k <= 12; ++k) {
-        const double l = chart.ChartCusp[At(k)];
+        const double l = chart.ChartCusp[k];
         out.AppendLine(std::string(HouseOrdinal(k)) + " house cusp" + QualityColumns(l));
     }
     out.AppendBlankLine();

@@ -4,8 +4,10 @@
 #include <cmath>
 #include <string>
 
+#include "astro/Aspects.h"
 #include "base/Numbers.h"
 #include "base/Vocabulary.h"
+#include "base/Zodiac.h"
 #include "horary/BasicsJudgement.h"
 
 namespace quaeryn::basics {
@@ -15,10 +17,10 @@ namespace {
 using namespace body;
 
 // Domicile rulers, Aries to Pisces.
-constexpr std::array<int, 13> kDomicile = {0,       Mars,   Venus,  Mercury, Moon,   Sun,    Mercury,
+constexpr OneBased<int, 13> kDomicile = {0,       Mars,   Venus,  Mercury, Moon,   Sun,    Mercury,
                                            Venus,   Mars,   Jupiter, Saturn, Saturn, Jupiter};
 // Exaltation rulers, Aries to Pisces (0: none).
-constexpr std::array<int, 13> kExaltation = {0, Sun, Moon, 0, Jupiter, 0, Mercury,
+constexpr OneBased<int, 13> kExaltation = {0, Sun, Moon, 0, Jupiter, 0, Mercury,
                                              Saturn, 0, 0, Mars, 0, Venus};
 
 // Triplicity rulers by element (fire, earth, air, water): by day, by night.
@@ -55,9 +57,6 @@ constexpr std::array<int, 7> kFaceOrder = {Mars, Sun, Venus, Mercury, Moon, Satu
 // Rows of the dignity table, in order; the Part of Fortune closes it.
 constexpr std::array<int, 8> kRowOrder = {Sun, Moon, Mercury, Venus, Mars, Jupiter, Saturn, Fortune};
 
-// Option lines of the aspect orbs, by body index (bodies 11 to 15 have none).
-constexpr std::array<int, 16> kOrbOption = {0, 34, 36, 37, 38, 39, 40, 41, 42, 43, 35, 0, 0, 0, 0, 0};
-
 // The points of a ruler found in each column: domicile, exaltation,
 // triplicity, term, face.
 constexpr std::array<int, 5> kColumnPoints = {5, 4, 3, 2, 1};
@@ -68,14 +67,12 @@ std::string Name9(int n) { return PadRight(BodyShortName(n), 9); }
 
 std::string RulerColumn(int ruler) { return ruler == 0 ? std::string(" ---      ") : Name9(ruler) + " "; }
 
-std::size_t Index(int n) { return static_cast<std::size_t>(n); }
-
 // The Part of Fortune's own scores (after its term).
 double FortuneScore(const ChartState& chart, const Options& options) {
-    const double p = chart.ChartLongitude[Index(Fortune)];
+    const double p = chart.ChartLongitude[Fortune];
     const int s = SignOf(p);
     const double prec = chart.PrecessionSince1990;
-    auto dist = [&](int n) { return std::fabs(chart.ChartLongitude[Index(n)] - p); };
+    auto dist = [&](int n) { return std::fabs(chart.ChartLongitude[n] - p); };
     auto within = [](double x, double lo, double hi) { return x >= lo && x <= hi; };
     double score = 0;
     if (s == 2 || s == 12) score += 5;
@@ -107,76 +104,48 @@ double FortuneScore(const ChartState& chart, const Options& options) {
     return score;
 }
 
-// The aspect (in degrees, -1 for none) between bodies i and j with their
-// summed orbs; a node forms only the conjunction.
-int FindPartileCandidate(double li, double lj, double orb, bool nodeInvolved) {
-    double s = std::fabs(li - lj);
-    if (s > 180) s = 360 - s;
-    if (!nodeInvolved) {
-        if (s > 60 - orb && s < 60 + orb) return 60;
-        if (s > 90 - orb && s < 90 + orb) return 90;
-        if (s > 120 - orb && s < 120 + orb) return 120;
-        if (s > 180 - orb) return 180;
-    }
-    if (s < orb) return 0;
-    return -1;
-}
-
 // Points of a partile aspect by body i.
-int PartilePoints(int i, int aspect) {
+int PartilePoints(int i, int aspectCode) {
     const bool benefic = i == Venus || i == Jupiter;
     const bool malefic = i == Mars || i == Saturn;
-    switch (aspect) {
-        case 0:
+    switch (aspectCode) {
+        case aspect::Conjunction:
             if (benefic) return 5;
             if (malefic) return -5;
             if (i == NorthNode) return 4;
             if (i == SouthNode) return -4;
             return 0;
-        case 60: return benefic ? 3 : 0;
-        case 90: return malefic ? -3 : 0;
-        case 120: return benefic ? 4 : 0;
-        case 180: return malefic ? -4 : 0;
+        case aspect::Sextile: return benefic ? 3 : 0;
+        case aspect::Square: return malefic ? -3 : 0;
+        case aspect::Trine: return benefic ? 4 : 0;
+        case aspect::Opposition: return malefic ? -4 : 0;
         default: return 0;
     }
 }
 
 }  // namespace
 
-int SignOf(double longitude) { return static_cast<int>(std::floor(longitude / 30.0)) + 1; }
-
-double DegreeInSign(double longitude) {
-    double d = longitude;
-    while (d >= 30) d -= 30;
-    return d;
-}
-
-int WholeDegreeInSign(double longitude) {
-    return static_cast<int>(std::floor(longitude - 30.0 * std::floor(longitude / 30.0)));
-}
-
-int DomicileRuler(int sign) { return (sign >= 1 && sign <= 12) ? kDomicile[Index(sign)] : 0; }
-int ExaltationRuler(int sign) { return (sign >= 1 && sign <= 12) ? kExaltation[Index(sign)] : 0; }
+int DomicileRuler(int sign) { return (sign >= 1 && sign <= 12) ? kDomicile[sign] : 0; }
+int ExaltationRuler(int sign) { return (sign >= 1 && sign <= 12) ? kExaltation[sign] : 0; }
 
 int TriplicityRuler(int sign, bool dayChart) {
     if (sign < 1 || sign > 12) return 0;
-    return kTriplicity[Index((sign - 1) % 4)][dayChart ? 0 : 1];
+    return kTriplicity[static_cast<std::size_t>((sign - 1) % 4)][dayChart ? 0 : 1];
 }
 
 int TermRuler(double longitude) {
-    const int sign = SignOf(longitude);
-    if (sign < 1 || sign > 12) return 0;
-    const double d = longitude - 30.0 * (sign - 1);
-    for (const Term& t : kTerms[Index(sign - 1)])
+    const auto& terms = kTerms[static_cast<std::size_t>(SignOf(longitude) - 1)];
+    const double d = DegreeInSign(longitude);
+    for (const Term& t : terms)
         if (d < t.endDegree) return t.ruler;
-    return kTerms[Index(sign - 1)][4].ruler;
+    return terms[4].ruler;
 }
 
 int FaceRuler(double longitude) {
     double d = longitude;
     while (d >= 70) d -= 70;
     if (d < 0) return 0;
-    return kFaceOrder[Index(static_cast<int>(d / 10.0))];
+    return kFaceOrder[static_cast<std::size_t>(d / 10.0)];
 }
 
 bool RulesSign(int planet, int sign) { return planet != 0 && DomicileRuler(sign) == planet; }
@@ -198,14 +167,14 @@ bool IsDayChart(const ChartState& chart) { return chart.HouseOf(Sun) >= 7; }
 
 double CuspOfHouse(const ChartState& chart, int h) {
     const int k = h >= 10 ? h - 9 : h + 3;
-    return chart.ChartCusp[Index(k)];
+    return chart.ChartCusp[k];
 }
 
 int HouseWithFiveDegreeRule(const ChartState& chart, int n, bool rule) {
     int h = chart.HouseOf(n);
     if (!rule || h < 1 || h > 12) return h;
     const int next = h == 12 ? 1 : h + 1;
-    double d = CuspOfHouse(chart, next) - chart.ChartLongitude[Index(n)];
+    double d = CuspOfHouse(chart, next) - chart.ChartLongitude[n];
     if (d < 0) d += 360;
     return d <= 5 ? next : h;
 }
@@ -257,21 +226,21 @@ void WriteDignityTable(const ChartState& chart, const Options& options, BasicsWo
     const bool day = IsDayChart(chart);
     const bool fiveDegreeRule = options[46] != 0;
     for (const int n : kRowOrder) {
-        const double lon = chart.ChartLongitude[Index(n)];
+        const double lon = chart.ChartLongitude[n];
         const int sign = SignOf(lon);
         const bool fortune = n == Fortune;
         std::string line = "  " + Name9(n) + " ";
         auto column = [&](int ruler, int points) {
             line += RulerColumn(ruler);
             if (!fortune && ruler == n) {
-                work.dignityFlags[Index(n)] = 1;
-                work.strength[Index(n)] += points;
+                work.dignityFlags[n] = 1;
+                work.strength[n] += points;
             }
         };
         column(DomicileRuler(sign), kColumnPoints[0]);
         column(ExaltationRuler(sign), kColumnPoints[1]);
         column(TriplicityRuler(sign, day), kColumnPoints[2]);
-        work.strength[Index(n)] += HousePoints(HouseWithFiveDegreeRule(chart, n, fiveDegreeRule), false);
+        work.strength[n] += HousePoints(HouseWithFiveDegreeRule(chart, n, fiveDegreeRule), false);
         const int term = TermRuler(lon);
         column(term, kColumnPoints[3]);
         column(FaceRuler(lon), kColumnPoints[4]);
@@ -286,48 +255,47 @@ void WriteDignityTable(const ChartState& chart, const Options& options, BasicsWo
         }
 
         // Speed and rate.
-        const double motion = chart.DailyMotion[Index(n)];
+        const double motion = chart.DailyMotion[n];
         const std::string rate = RateWord(n, motion);
-        const bool retrograde = chart.RetrogradeText[Index(n - 1)] == 'R';
-        line += rate + " " + chart.RetrogradeText.substr(Index(n - 1), 1);
+        const bool retrograde = chart.IsRetrograde(n);
+        line += rate + " " + chart.RetrogradeText.substr(static_cast<std::size_t>(n - 1), 1);
         line += n == Moon ? "   " : "    ";
         line += MotionText(motion);
 
         // Motion scores.
         if (retrograde) {
-            work.strength[Index(n)] -= 5;
+            work.strength[n] -= 5;
         } else if (n != Sun && n != Moon) {
-            work.strength[Index(n)] += 4;
+            work.strength[n] += 4;
         }
-        if (rate == "FAST") work.strength[Index(n)] += 2;
-        if (rate == "SLOW" || rate == "stat") work.strength[Index(n)] -= 2;
+        if (rate == "FAST") work.strength[n] += 2;
+        if (rate == "SLOW" || rate == "stat") work.strength[n] -= 2;
         work.tableList.push_back(line);
 
         // Orientality: oriental when the Sun is at most 180 degrees ahead.
         if (n == Sun) continue;
-        double d = chart.ChartLongitude[Index(Sun)] - lon;
+        double d = chart.ChartLongitude[Sun] - lon;
         if (d < 0) d += 360;
         const bool occidental = d > 180;
         int points = 0;
         if (n == Mercury || n == Venus) points = occidental ? 2 : -2;
         if (n == Mars || n == Jupiter || n == Saturn) points = occidental ? -2 : 2;
         if (n == Moon) points = occidental ? 2 : -2;
-        work.strength[Index(n)] += points;
+        work.strength[n] += points;
     }
 }
 
 void ScorePartileAspects(const ChartState& chart, const Options& options, BasicsWork& work) {
-    auto orbOf = [&](int n) { return kOrbOption[Index(n)] ? static_cast<double>(options[kOrbOption[Index(n)]]) : 0.0; };
     for (int i = 1; i <= 15; ++i) {
         for (int j = 1; j <= 14; ++j) {
             if (i == j) continue;
-            const double li = chart.ChartLongitude[Index(i)];
-            const double lj = chart.ChartLongitude[Index(j)];
+            const double li = chart.ChartLongitude[i];
+            const double lj = chart.ChartLongitude[j];
             const bool node = i == NorthNode || i == SouthNode || j == NorthNode || j == SouthNode;
-            const int aspect = FindPartileCandidate(li, lj, orbOf(i) + orbOf(j), node);
-            if (aspect < 0) continue;
+            const AspectFound found = FindAspectBetween(li, lj, BodyOrb(options, i) + BodyOrb(options, j), node);
+            if (!found.found()) continue;
             if (WholeDegreeInSign(li) != WholeDegreeInSign(lj)) continue;
-            work.strength[Index(j)] += PartilePoints(i, aspect);
+            work.strength[j] += PartilePoints(i, found.code);
         }
     }
 }
@@ -336,7 +304,7 @@ void WriteStrengthSummary(BasicsWork& work) {
     work.tableList.push_back("  Planets' Strengths:");
     std::string line = "  ";
     for (const int n : {Sun, Mercury, Venus, Mars, Jupiter, Saturn, Moon}) {
-        line += std::string(BodyShortName(n)) + ": " + NumberText(work.strength[Index(n)]) + "  ";
+        line += std::string(BodyShortName(n)) + ": " + NumberText(work.strength[n]) + "  ";
     }
     work.tableList.push_back(line);
 }
@@ -356,7 +324,7 @@ std::vector<std::string> PrintedTableList(const BasicsWork& work) {
     constexpr std::array<int, 7> kRowBody = {Sun, Moon, Mercury, Venus, Mars, Jupiter, Saturn};
     std::vector<std::string> lines = work.tableList;
     for (std::size_t k = 0; k < kRowBody.size() && k + 2 < lines.size(); ++k) {
-        const double v = work.strength[Index(kRowBody[k])];
+        const double v = work.strength[kRowBody[k]];
         lines[k + 2] += "   " + RightAlign4(v, FormatNumber(v, "##0"));
     }
     return lines;

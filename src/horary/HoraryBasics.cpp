@@ -4,8 +4,9 @@
 #include <vector>
 
 #include "base/Vocabulary.h"
+#include "base/Zodiac.h"
 #include "horary/BasicsJudgement.h"
-#include "horary/Horary.h"
+#include "horary/HoraryReports.h"
 
 namespace quaeryn {
 

@@ -8,7 +8,7 @@
 #include "astro/TimeScales.h"
 #include "base/Messages.h"
 #include "base/Vocabulary.h"
-#include "horary/Horary.h"
+#include "horary/HoraryReports.h"
 
 namespace quaeryn {
 

@@ -88,7 +88,7 @@ double LargestDifference(const std::vector<Triple>& triples, const SharedSystem&
         double ascmc[10] = {};
         swe_houses_armc(t.ramc, LatitudeDegrees(t.latitudeDm), t.obliquity, s.swissCode, cusps, ascmc);
         for (int h = 1; h <= 12; ++h) {
-            const double ours = chart.Cusp[static_cast<std::size_t>(h >= 10 ? h - 9 : h + 3)];
+            const double ours = chart.Cusp[h >= 10 ? h - 9 : h + 3];
             const double d = ArcBetween(ours, cusps[h]);
             if (std::isnan(d)) return d;  // a cusp that is not a number fails the bound
             worst = std::max(worst, d);
@@ -177,7 +177,7 @@ TEST(HousesAccuracy, CastsThroughTheTimeStepAgreeWithTheReference) {
             swe_houses_armc(chart.Ramc, LatitudeDegrees(e.latitude), chart.ObliquityDegrees(), s.swissCode, cusps,
                             ascmc);
             for (int h = 1; h <= 12; ++h) {
-                const double ours = chart.Cusp[static_cast<std::size_t>(h >= 10 ? h - 9 : h + 3)];
+                const double ours = chart.Cusp[h >= 10 ? h - 9 : h + 3];
                 EXPECT_LE(ArcBetween(ours, cusps[h]), 1E-05)
                     << s.code << ' ' << e.year << '-' << e.month << '-' << e.day << " house " << h;
             }

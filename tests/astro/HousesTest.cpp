@@ -43,7 +43,7 @@ ChartState ChartAt(double ramcDeg, float latitudeDm, double obliquityDeg, const 
 
 // Cusp of house h (1 to 12) from the display-order table.
 double CuspOfHouse(const ChartState& chart, int h) {
-    return chart.Cusp[static_cast<std::size_t>(h >= 10 ? h - 9 : h + 3)];
+    return chart.Cusp[h >= 10 ? h - 9 : h + 3];
 }
 
 const char* const kAllCodes[] = {"P", "K", "C", "R", "O", "EA", "EM", "M", "I"};
@@ -170,13 +170,13 @@ TEST(HouseCusps, CuspsAreReducedOpposedAndInOrder) {
                 EXPECT_EQ(chart.Cusp[13], -1.0);
                 double total = 0;
                 for (int j = 1; j <= 12; ++j) {
-                    const double c = chart.Cusp[static_cast<std::size_t>(j)];
+                    const double c = chart.Cusp[j];
                     ASSERT_TRUE(c >= 0.0 && c < 360.0) << code << ' ' << latitude << ' ' << ramc << ' ' << j;
                     if (j <= 6) {
-                        EXPECT_NEAR(ArcBetween(c, chart.Cusp[static_cast<std::size_t>(j + 6)] + 180), 0, 1e-6)
+                        EXPECT_NEAR(ArcBetween(c, chart.Cusp[j + 6] + 180), 0, 1e-6)
                             << code << ' ' << latitude << ' ' << ramc << ' ' << j;
                     }
-                    total += Normalize360(chart.Cusp[static_cast<std::size_t>(j % 12 + 1)] - c);
+                    total += Normalize360(chart.Cusp[j % 12 + 1] - c);
                 }
                 // Going once round the twelve cusps covers the circle exactly
                 // once only when each house is a forward step.
@@ -245,8 +245,8 @@ TEST(HouseCusps, MeridianAndMorinusWorkAtAnyLatitude) {
             ComputeHouseCusps(polar);
             ComputeHouseCusps(equator);
             for (int j = 1; j <= 12; ++j) {
-                ASSERT_TRUE(std::isfinite(polar.Cusp[static_cast<std::size_t>(j)])) << code << ' ' << j;
-                EXPECT_DOUBLE_EQ(polar.Cusp[static_cast<std::size_t>(j)], equator.Cusp[static_cast<std::size_t>(j)]);
+                ASSERT_TRUE(std::isfinite(polar.Cusp[j])) << code << ' ' << j;
+                EXPECT_DOUBLE_EQ(polar.Cusp[j], equator.Cusp[j]);
             }
             if (std::string(code) == "M") {
                 EXPECT_NEAR(ArcBetween(polar.Cusp[1], polar.Midheaven), 0, 1e-6);
@@ -366,7 +366,7 @@ TEST(PlaceBodiesInHouses, WritesEverySlotAfreshAtEachCall) {
     ChartState chart = EqualCuspsFrom(100.0);
     chart.HousePositionText = std::string(150, '#');
     for (int n = 1; n <= 15; ++n)
-        chart.Longitude[static_cast<std::size_t>(n)] = Normalize360(115.0 + 30.0 * (n - 1));
+        chart.Longitude[n] = Normalize360(115.0 + 30.0 * (n - 1));
     PlaceBodiesInHouses(chart);
     ASSERT_EQ(chart.HousePositionText.size(), 150u);
     EXPECT_EQ(chart.HousePositionText.substr(0, 30), " 1ST HOUSE 2ND HOUSE 3RD HOUSE");
@@ -383,7 +383,7 @@ TEST(PlaceBodiesInHouses, WritesEverySlotAfreshAtEachCall) {
 
     // Cusps out of order leave a body in no house: its slot is blank, not
     // the house of the earlier placement.
-    for (int j = 1; j <= 12; ++j) chart.Cusp[static_cast<std::size_t>(j)] = 50.0;
+    for (int j = 1; j <= 12; ++j) chart.Cusp[j] = 50.0;
     PlaceBodiesInHouses(chart);
     EXPECT_EQ(chart.HousePositionText.substr(0, 10), "     HOUSE");
     EXPECT_EQ(chart.HouseOf(1), 0);

@@ -49,9 +49,9 @@ TEST(ComputeAllPositions, PlanetsAgreeWithPublishedPositions) {
     };
     for (const auto& c : cases) {
         const ChartState s = PositionsAt(c.jd);
-        EXPECT_NEAR(std::remainder(s.Longitude[static_cast<std::size_t>(c.body)] - c.longitude, 360.0), 0, 0.03)
+        EXPECT_NEAR(std::remainder(s.Longitude[c.body] - c.longitude, 360.0), 0, 0.03)
             << c.what;
-        EXPECT_NEAR(s.Latitude[static_cast<std::size_t>(c.body)], c.latitude, 0.01) << c.what;
+        EXPECT_NEAR(s.Latitude[c.body], c.latitude, 0.01) << c.what;
     }
 }
 

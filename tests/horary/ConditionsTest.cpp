@@ -24,7 +24,7 @@ BasicsWork Conditions(const ChartState& chart, const Options& options = Options{
     return w;
 }
 
-double StrengthOf(const BasicsWork& w, int n) { return w.strength[static_cast<std::size_t>(n)]; }
+double StrengthOf(const BasicsWork& w, int n) { return w.strength[n]; }
 
 TEST(Conditions, PeregrineDetrimentAndFallAreAlwaysWritten) {
     const BasicsWork quiet = Conditions(QuietChart().build());

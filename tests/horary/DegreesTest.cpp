@@ -6,7 +6,7 @@
 #include "app/Commands.h"
 #include "base/Vocabulary.h"
 #include "horary/Degrees.h"
-#include "horary/Horary.h"
+#include "horary/HoraryReports.h"
 #include "horary/ReportRun.h"
 #include "support/ChartBuilder.h"
 #include "support/Golden.h"

@@ -154,7 +154,7 @@ template <typename Change>
 double StrengthAfter(int n, Change change, const Options& options = Options{}) {
     ChartBuilder b = QuietChart();
     change(b);
-    return BuildTableList(b.build(), options).strength[static_cast<std::size_t>(n)];
+    return BuildTableList(b.build(), options).strength[n];
 }
 
 TEST(DignityTable, MotionScores) {
@@ -312,8 +312,8 @@ TEST(PartileAspects, SameWholeDegreeWithinTheSummedOrbs) {
         b.at(c.i, c.li).at(c.j, c.lj);
         BasicsWork w;
         ScorePartileAspects(b.build(), orbs, w);
-        EXPECT_EQ(w.strength[static_cast<std::size_t>(c.i)], c.toI) << c.what;
-        EXPECT_EQ(w.strength[static_cast<std::size_t>(c.j)], c.toJ) << c.what;
+        EXPECT_EQ(w.strength[c.i], c.toI) << c.what;
+        EXPECT_EQ(w.strength[c.j], c.toJ) << c.what;
     }
 }
 
@@ -321,7 +321,7 @@ TEST(StrengthTable, RowsAndSummaryShowTheSameFinalStrengths) {
     BasicsWork w;
     w.tableList.assign(10, "  row");
     const double values[16] = {0, 5, 100, -100, 0, 7, -3, 0, 0, 0, -12, 0, 0, 0, 0, 0};
-    for (int n = 0; n < 16; ++n) w.strength[static_cast<std::size_t>(n)] = values[n];
+    for (int n = 0; n < 16; ++n) w.strength[n] = values[n];
     WriteStrengthSummary(w);
     const auto printed = PrintedTableList(w);
     EXPECT_EQ(printed[0], "  row");

@@ -11,7 +11,7 @@
 #include "base/ReportContext.h"
 #include "horary/BasicsJudgement.h"
 #include "horary/BasicsTestSupport.h"
-#include "horary/Horary.h"
+#include "horary/HoraryReports.h"
 #include "support/Golden.h"
 #include "support/ScriptedPrompt.h"
 

@@ -30,9 +30,9 @@ public:
 
     // Longitude of body n (engine table and chart copy) and its daily motion.
     ChartBuilder& at(int n, double longitude, double dailyMotion = 1.0) {
-        chart_.Longitude[static_cast<std::size_t>(n)] = longitude;
-        chart_.ChartLongitude[static_cast<std::size_t>(n)] = longitude;
-        chart_.DailyMotion[static_cast<std::size_t>(n)] = dailyMotion;
+        chart_.Longitude[n] = longitude;
+        chart_.ChartLongitude[n] = longitude;
+        chart_.DailyMotion[n] = dailyMotion;
         return *this;
     }
     ChartBuilder& retrograde(int n, bool r = true) {
@@ -53,8 +53,8 @@ public:
         for (int k = 1; k <= 12; ++k) {
             double c = asc + 30.0 * (k - 4);
             c -= 360.0 * std::floor(c / 360.0);
-            chart_.Cusp[static_cast<std::size_t>(k)] = c;
-            chart_.ChartCusp[static_cast<std::size_t>(k)] = c;
+            chart_.Cusp[k] = c;
+            chart_.ChartCusp[k] = c;
         }
         at(body::Ascendant, asc, 0);
         at(body::Midheaven, chart_.ChartCusp[1], 0);
@@ -63,8 +63,8 @@ public:
     // Cusp of house h (1 to 12), in the display-order table.
     ChartBuilder& cusp(int h, double longitude) {
         const int k = h >= 10 ? h - 9 : h + 3;
-        chart_.Cusp[static_cast<std::size_t>(k)] = longitude;
-        chart_.ChartCusp[static_cast<std::size_t>(k)] = longitude;
+        chart_.Cusp[k] = longitude;
+        chart_.ChartCusp[k] = longitude;
         return *this;
     }
     ChartBuilder& latitude(float dm) {

@@ -18,6 +18,10 @@ void HoraryBasicsReport(const ChartState& chart, const ReportContext& context, R
 // Moon's declination.
 void NodesPartsAndMoonBlock(const ChartState& chart, const ReportContext& context, ReportBuffer& out);
 
+// An empty line, then the Moon's declination now and one day later (the
+// last lines of the block above).
+void WriteMoonDeclinationLines(const ChartState& chart, ReportBuffer& out);
+
 // Every aspect between every two bodies (menu "Horary As&pects").
 void HoraryAspectsReport(const ChartState& chart, const ReportContext& context, ReportBuffer& out);
 

@@ -1,0 +1,22 @@
+// The zodiac: a longitude folded into 0 up to 360 degrees, the sign it
+// lies in and its degree within that sign. Every report and the engine use
+// these one definitions, so a longitude of exactly 360 (or a tiny negative
+// one) is 0 Aries everywhere and never a thirteenth sign.
+#pragma once
+
+namespace quaeryn {
+
+// x - 360 floor(x / 360): 0 up to, but never, 360.
+double Normalize360(double degrees);
+
+// The sign of a longitude: 1 Aries to 12 Pisces.
+int SignOf(double longitude);
+
+// The degrees of a longitude within its sign, 0 up to 30 (30 taken away
+// while 30 or more, which is exact in floating point).
+double DegreeInSign(double longitude);
+
+// The whole degree within the sign, 0 to 29.
+int WholeDegreeInSign(double longitude);
+
+}  // namespace quaeryn
