@@ -1,6 +1,7 @@
 // The accidental conditions and receptions that follow the dignity table:
 // peregrine, detriment, fall, the receptions, via combusta, the Sun's
-// beams, the fateful degree, the houses of joy, besieging and fixed stars.
+// beams, the fateful degree, the houses of joy, besieging and the fixed-star
+// contacts.
 #include <array>
 #include <cmath>
 #include <initializer_list>
@@ -11,6 +12,7 @@
 #include "base/Vocabulary.h"
 #include "base/Zodiac.h"
 #include "horary/BasicsJudgement.h"
+#include "horary/FixedStars.h"
 
 namespace quaeryn::basics {
 
@@ -118,91 +120,6 @@ bool RulesSignModern(int n, int sign) {
     }
 }
 
-// The fixed stars: report text and the lower bound of the window (1990
-// longitude minus one degree). Algol's window is its own (the orb of option 44).
-struct Star {
-    std::string_view text;
-    double low;
-    int points;
-};
-constexpr double kAlgol = 56.03;
-constexpr std::array<Star, 74> kStars = {{
-    {" - Algol   ", kAlgol, -5},
-    {" - Alcyone   ", 58.85, 0},
-    {" - Aldebaran   ", 68.65, 0},
-    {" - Regulus   ", 148.7, 6},
-    {" - Spica   ", 202.7, 5},
-    {" - Unuk   ", 230.95, 0},
-    {" - Antares   ", 248.633, 0},
-    {" - Fomalhaut   ", 332.7166667, 0},
-    {" - Markab   ", 352.35, 0},
-    {" - Scheat   ", 358.233, 0},
-    {" - Betelgeuze   ", 87.616667, 0},
-    {" - Castor   ", 109.1166667, 0},
-    {" - N. Aselli   ", 126.4, 0},
-    {" - S. Aselli   ", 127.583333, 0},
-    {" - Vindemiatrix   ", 188.8166667, 0},
-    {" - Aculeus   ", 264.6, 0},
-    {" - Acumen   ", 267.6166667, 0},
-    {" - Vega   ", 284.183333, 0},
-    {" - Alpheratz   ", 13.3, 0},
-    {" - Baten Kaitos   ", 20.95, 0},
-    {" - Sharatan   ", 32.966667, 0},
-    {" - Hamal   ", 36.66667, 0},
-    {" - Schedir   ", 36.78333, 0},
-    {" - Almach   ", 43.23333, 0},
-    {" - Hyades   ", 64.8, 0},
-    {" - N. Bull's Eye   ", 67.466667, 0},
-    {" - Rigel   ", 75.83333, 0},
-    {" - Bellatrix   ", 79.95, 0},
-    {" - Capella   ", 80.85, 0},
-    {" - Phact   ", 81.166667, 0},
-    {" - El Nath   ", 81.58333, 0},
-    {" - Alnilaml   ", 82.466667, 0},
-    {" - Al Hecka   ", 83.783333, 0},
-    {" - Sirius   ", 103.083333, 0},
-    {" - Canopus   ", 103.966667, 0},
-    {" - Pollux   ", 112.216667, 0},
-    {" - Procyon   ", 114.783333, 0},
-    {" - Praesaepe   ", 126.333333, 0},
-    {" - Acubens   ", 132.633333, 0},
-    {" - Dubhe   ", 134.2, 0},
-    {" - Alphard   ", 146.283333, 0},
-    {" - Al Jabhah   ", 146.9, 0},
-    {" - Zosma   ", 160.316667, 0},
-    {" - Denebolal   ", 170.616667, 0},
-    {" - Coma Berenices   ", 172.866667, 0},
-    {" - Labrum   ", 175.683333, 0},
-    {" - Algorab   ", 192.45, 0},
-    {" - Seginus   ", 196.666667, 0},
-    {" - Foramen   ", 201.15, 0},
-    {" - Arcturus   ", 203.233333, 0},
-    {" - Princeps   ", 212.15, 0},
-    {" - Alphecca   ", 221.3, 0},
-    {" - S. Scale   ", 224.083333, 0},
-    {" - N. Scale   ", 228.366667, 0},
-    {" - Agena   ", 232.8, 0},
-    {" - Bungula   ", 238.616667, 0},
-    {" - Yed Prior   ", 241.3, 0},
-    {" - Rastaban   ", 250.966667, 0},
-    {" - Algethi   ", 255.15, 0},
-    {" - Sinistra   ", 268.75, 0},
-    {" - Facies   ", 277.3, 0},
-    {" - Ascella   ", 282.633333, 0},
-    {" - Manubrium   ", 284.0, 0},
-    {" - Deneb   ", 288.8, 0},
-    {" - Terebellum   ", 294.85, 0},
-    {" - Altair   ", 300.783333, 0},
-    {" - Oculus   ", 303.716667, 0},
-    {" - Bos   ", 304.166667, 0},
-    {" - Nashira   ", 320.783333, 0},
-    {" - Deneb Algedi   ", 322.55, 0},
-    {" - Sadalsuud   ", 322.816667, 0},
-    {" - Deneb Adige   ", 334.333333, 0},
-    {" - Skat   ", 337.866667, 0},
-    {" - Achernar   ", 344.316667, 0},
-}};
-
 // A longitude inside a window (bounds included) that may run across 0 Aries
 // (Scheat's does; with the precession of early years the windows of the
 // stars of early Aries fall below 0 too).
@@ -220,14 +137,17 @@ void WriteFixedStars(const ChartState& chart, const Options& options, BasicsWork
     std::string line;
     int hits = 0;
     const double prec = chart.PrecessionSince1990;
-    const double algolOrb = static_cast<double>(options[44]);
     for (const int n : {Sun, Mercury, Venus, Mars, Jupiter, Saturn, Uranus, Neptune, Pluto, Moon, Fortune,
                         Ascendant}) {
         const double lon = chart.ChartLongitude[n];
-        for (const Star& star : kStars) {
-            const bool algol = &star == &kStars.front();
-            const double lo = algol ? prec + kAlgol - algolOrb : prec + star.low;
-            const double hi = algol ? prec + kAlgol + algolOrb : prec + star.low + 2.0;
+        for (const FixedStar* star : StarsInHoraryOrder()) {
+            double lo = prec + star->horaryLow;
+            double hi = prec + star->horaryLow + 2.0;
+            if (star->horaryOrbOption != 0) {
+                const double orb = static_cast<double>(options[star->horaryOrbOption]);
+                lo = prec + star->longitude2000 - orb;
+                hi = prec + star->longitude2000 + orb;
+            }
             if (!InWindow(lon, lo, hi)) continue;
             ++hits;
             if (hits == 1) {
@@ -237,8 +157,8 @@ void WriteFixedStars(const ChartState& chart, const Options& options, BasicsWork
                 line = std::string(16, ' ');
             }
             line += ShortName(n);
-            line += star.text;
-            work.strength[n] += star.points;
+            line += " - " + std::string(HoraryStarName(*star)) + "   ";
+            work.strength[n] += star->points;
         }
     }
     if (hits > 0) work.tableList.push_back(line);

@@ -9,6 +9,7 @@
 #include "base/Vocabulary.h"
 #include "base/Zodiac.h"
 #include "horary/BasicsJudgement.h"
+#include "horary/FixedStars.h"
 
 namespace quaeryn::basics {
 
@@ -81,8 +82,18 @@ double FortuneScore(const ChartState& chart, const Options& options) {
     if (s == 6 && p >= 157 && p < 168) score += 2;
     if (s == 1 || s == 8 || s == 10 || s == 11) score -= 5;
     score += HousePoints(HouseWithFiveDegreeRule(chart, Fortune, options[192] != 0), true);
-    const double algolOrb = static_cast<double>(options[44]);
-    if (within(p, prec + 56.03 - algolOrb, prec + 56.03 + algolOrb)) score -= 4;
+    static const FixedStar& algol = *FindFixedStar("Algol");
+    static const FixedStar& regulus = *FindFixedStar("Regulus");
+    static const FixedStar& spica = *FindFixedStar("Spica");
+    // On a star: its longitude ± its orb, or its two-degree window.
+    auto onStar = [&](const FixedStar& star) {
+        if (star.horaryOrbOption != 0) {
+            const double orb = static_cast<double>(options[star.horaryOrbOption]);
+            return within(p, prec + star.longitude2000 - orb, prec + star.longitude2000 + orb);
+        }
+        return within(p, prec + star.horaryLow, prec + (star.horaryLow + 2.0));
+    };
+    if (onStar(algol)) score -= 4;
     if (within(dist(Sun), 0.28333333, 8)) score -= 5;
     if (dist(SouthNode) <= 1.01) score -= 3;
     if (dist(Mars) <= 3.75) score -= 5;
@@ -99,8 +110,8 @@ double FortuneScore(const ChartState& chart, const Options& options) {
     if (within(dist(Jupiter), 114, 126)) score += 4;
     if (within(dist(Venus), 56, 64)) score += 2;
     if (within(dist(Jupiter), 54, 66)) score += 2;
-    if (within(p, prec + 148.7, prec + 150.7)) score += 6;  // Regulus
-    if (within(p, prec + 202.7, prec + 204.7)) score += 5;  // Spica
+    if (onStar(regulus)) score += 6;
+    if (onStar(spica)) score += 5;
     return score;
 }
 
