@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "app/CastChart.h"
-#include "app/Commands.h"
+#include "horary/HoraryCommands.h"
 #include "base/AppData.h"
 #include "base/ReportBuffer.h"
 #include "support/Entries.h"

@@ -3,7 +3,6 @@
 #include <system_error>
 
 #include "app/CastChart.h"
-#include "app/Commands.h"
 #include "base/Messages.h"
 #include "base/TextFile.h"
 #include "entry/InputRules.h"
@@ -25,8 +24,13 @@ const HouseSystemItem (&HouseSystemItems())[9] {
     return items;
 }
 
-Session::Session(AppDirectory directory, UserPrompt& userPrompt, const Clock& systemClock)
-    : dir(std::move(directory)), buffer(userPrompt), prompt(userPrompt), clock(systemClock) {
+Session::Session(AppDirectory directory, UserPrompt& userPrompt, const Clock& systemClock,
+                 const CommandRegistry& commandRegistry)
+    : dir(std::move(directory)),
+      buffer(userPrompt),
+      prompt(userPrompt),
+      clock(systemClock),
+      commands(commandRegistry) {
     settings = DefaultSettings(dir.root());
     currentNameFile = settings.DataFile;
 }
@@ -66,25 +70,30 @@ bool Session::ShutDown() {
 }
 
 void Session::ShowPage() {
-    if (buffer.ShowDataWindow(Minimized()) && showDataWindow) showDataWindow();
+    if (buffer.ShowDataWindow(Minimized()) && view.showDataWindow) view.showDataWindow();
 }
 
-bool Session::Cast() {
+bool Session::Cast(AfterCast after) {
+    if (view.commitEntries) view.commitEntries();
+    if (view.castStarting) view.castStarting();
     buffer.ResetBuffers();
     auto cast = CastChart(entries, houseCode, options, regional, prompt);
-    if (!cast) return false;
-    chart = std::move(cast);
-    if (chartCast) chartCast();
-    buffer.BeginReport();
-    WriteDefaultReport(*chart, Context(), buffer);
-    ShowPage();
-    return true;
+    const bool done = cast.has_value();
+    if (done) {
+        chart = std::move(cast);
+        if (view.chartCast) view.chartCast();
+        if (after == AfterCast::DefaultReport) RunCommand(kDefaultReport);
+    }
+    if (view.castFinished) view.castFinished(done);
+    return done;
 }
 
 void Session::OpenInputWindows() {
+    if (view.commitEntries) view.commitEntries();
     buffer.CurrentDocFile.clear();
     buffer.ResetBuffers();
     if (entries.name == "Now") RefreshPresentTime(entries, clock.now(), prompt);
+    if (view.entriesOpened) view.entriesOpened();
 }
 
 bool Session::SelectHouseSystem(const std::string& code) {
@@ -97,15 +106,14 @@ bool Session::RecastChart() {
     return Cast();
 }
 
-Session::ReportOutcome Session::RunReportCommand(const std::string& id) {
-    const ReportCommand* command = FindReportCommand(id);
-    if (!command) return ReportOutcome::UnknownCommand;
-    if (!command->write) return ReportOutcome::NotAvailable;
-    if (!chart) return ReportOutcome::NoChart;
-    buffer.BeginReport();
-    command->write(*chart, Context(), buffer);
-    ShowPage();
-    return ReportOutcome::Shown;
+Session::CommandOutcome Session::RunCommand(const std::string& idOrCliName) {
+    const Command* command = commands.Find(idOrCliName);
+    if (!command) return CommandOutcome::UnknownCommand;
+    if (command->needsChart && !chart) return CommandOutcome::NoChart;
+    if (command->kind != CommandKind::TextReport)
+        return view.openWindow && view.openWindow(*command) ? CommandOutcome::Done : CommandOutcome::NotAvailable;
+    if (RunReport(*command, *chart, Context(), buffer, Minimized()) && view.showDataWindow) view.showDataWindow();
+    return CommandOutcome::Done;
 }
 
 bool Session::ShowHelpText(const std::string& file) {

@@ -1,8 +1,9 @@
-// What the windows of the desktop program share: the data folder, the
-// options, settings and data files, the entries of the Input Data window,
-// the checked house system, the current chart, the report buffer and the
-// name file in use. The windows hold a reference to one Session and call
-// these operations; none of them reads another window's widgets.
+// The running program: the data folder, the options, settings and data
+// files, the entries of the Input Data window, the checked house system,
+// the current chart, the report buffer, the name file in use and the
+// commands. The desktop program attaches its windows through the view; the
+// command line runs the same session without one. Every cast, every
+// command and the house-system switch go through these operations.
 #pragma once
 
 #include <filesystem>
@@ -10,10 +11,12 @@
 #include <optional>
 #include <string>
 
+#include "app/Commands.h"
 #include "base/AppData.h"
 #include "base/AppDirectory.h"
 #include "base/ChartState.h"
 #include "base/Clock.h"
+#include "base/CommandRegistry.h"
 #include "base/Layout.h"
 #include "base/Options.h"
 #include "base/Prompt.h"
@@ -36,9 +39,33 @@ struct HouseSystemItem {
 };
 const HouseSystemItem (&HouseSystemItems())[9];
 
+// What the desktop attaches to a session. A session without a view (the
+// command line, most tests) runs the same steps and shows nothing.
+struct SessionView {
+    // True while the Data window is minimized (the page is then not shown).
+    std::function<bool()> dataWindowMinimized;
+    // Shows the current page in the Data window.
+    std::function<void()> showDataWindow;
+    // The Input Data window's controls into the entries, before a cast or
+    // "&Input" reads them.
+    std::function<void()> commitEntries;
+    // "&Input" ran: the entry windows show the entries, the Data window closes.
+    std::function<void()> entriesOpened;
+    // A cast begins (the Time Zones window closes, the busy pointer shows)
+    // and ends; a refused cast leaves the entry windows showing the entries.
+    std::function<void()> castStarting;
+    std::function<void(bool cast)> castFinished;
+    // A cast succeeded: hide the entry windows, show what needs a chart.
+    std::function<void()> chartCast;
+    // A window or tool command: opens its window; false when this build has
+    // no window for it.
+    std::function<bool(const Command&)> openWindow;
+};
+
 class Session {
 public:
-    Session(AppDirectory dir, UserPrompt& prompt, const Clock& clock);
+    Session(AppDirectory dir, UserPrompt& prompt, const Clock& clock,
+            const CommandRegistry& commands = AppCommands());
 
     // ---- start-up and shut-down
     // Reads the options, the settings and the data files, takes the regional
@@ -56,22 +83,29 @@ public:
     std::filesystem::path SettingsPath() const { return dir.Resolve("Quaeryn.ini"); }
 
     // ---- casting
+    enum class AfterCast { DefaultReport, NoReport };
     // ResetBuffers and CastChart from the entries; on success the chart is
-    // replaced and the default report written and shown. False after the
-    // messages of a failed cast: the chart and the windows stay as they were
-    // (the buffers were emptied, as every cast does first).
-    bool Cast();
-    // The data side of the "&Input" command: forgets the document file and
-    // the data buffer, and refreshes the date and time of a chart named
-    // "Now" from the clock.
+    // replaced and (unless told otherwise) the default report written and
+    // shown. False after the messages of a failed cast: the chart and the
+    // windows stay as they were (the buffers were emptied, as every cast
+    // does first).
+    bool Cast(AfterCast after = AfterCast::DefaultReport);
+    // The "&Input" command: forgets the document file and the data buffer,
+    // refreshes the date and time of a chart named "Now" from the clock, and
+    // has the view show the entry windows.
     void OpenInputWindows();
-    // Checks one house system (unknown codes give Placidus) and casts again.
+    // The house-system switch: checks one system (unknown codes give
+    // Placidus) and casts again.
     bool SelectHouseSystem(const std::string& code);
+    // "&Input", then a cast with the default report.
     bool RecastChart();
 
-    // ---- reports and help
-    enum class ReportOutcome { Shown, NoChart, NotAvailable, UnknownCommand };
-    ReportOutcome RunReportCommand(const std::string& id);
+    // ---- commands and help
+    enum class CommandOutcome { Done, NoChart, NotAvailable, UnknownCommand };
+    // Runs a command by its menu id or command-line name: a text report in
+    // its frame (BeginReport, head and body, the page shown), a window or
+    // tool through the view.
+    CommandOutcome RunCommand(const std::string& idOrCliName);
     // A plain-text file of the data folder in the Data window. A missing
     // file gives its message and leaves the page as BeginReport left it.
     bool ShowHelpText(const std::string& file);
@@ -93,18 +127,12 @@ public:
     std::filesystem::path currentNameFile;
     UserPrompt& prompt;
     const Clock& clock;
-
-    // ---- what the windows attach
-    // True while the Data window is minimized (the page is then not shown).
-    std::function<bool()> dataWindowMinimized;
-    // Shows the current page in the Data window.
-    std::function<void()> showDataWindow;
-    // A cast succeeded: hide the entry windows, show the hidden menus.
-    std::function<void()> chartCast;
+    const CommandRegistry& commands;
+    SessionView view;
 
 private:
     void ShowPage();
-    bool Minimized() const { return dataWindowMinimized && dataWindowMinimized(); }
+    bool Minimized() const { return view.dataWindowMinimized && view.dataWindowMinimized(); }
 };
 
 }  // namespace quaeryn

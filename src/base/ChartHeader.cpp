@@ -44,6 +44,11 @@ void WriteChartHeader(const ChartState& chart, const RegionalFormats& regional, 
     }
 }
 
+void WriteNameHead(const ChartState& chart, ReportBuffer& out) {
+    out.AppendBlankLine();
+    out.AppendLine("  " + chart.ChartName);
+}
+
 void WriteHouseCuspListing(const ChartState& chart, ReportBuffer& out) {
     out.AppendBlankLine();
     out.AppendLine("  HOUSE CUSPS - " + HouseSystemName(chart.HouseSystemCode));

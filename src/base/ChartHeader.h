@@ -23,6 +23,10 @@ std::string HeaderDate(const ChartState& chart, const RegionalFormats& regional)
 // with LMT, the standard-time line.
 void WriteChartHeader(const ChartState& chart, const RegionalFormats& regional, ReportBuffer& out);
 
+// The head most report commands write: a blank line, then two blanks and
+// the chart's name.
+void WriteNameHead(const ChartState& chart, ReportBuffer& out);
+
 // WriteHouseCuspListing: the heading and four lines of three cusps.
 void WriteHouseCuspListing(const ChartState& chart, ReportBuffer& out);
 

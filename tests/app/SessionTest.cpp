@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "app/Session.h"
+#include "base/CommandRegistry.h"
 #include "base/TextFile.h"
 #include "support/Entries.h"
 #include "support/FixedClock.h"
@@ -40,9 +41,9 @@ struct Fixture {
     Fixture() {
         folder.Write("OPTIONS.OPT", OptionText({{27, 3}, {30, 60}, {45, 61}}));
         session.StartUp(RegionalFormats{}, ChooseLayout(1024, 15));
-        session.showDataWindow = [this] { ++shown; };
-        session.chartCast = [this] { ++cast; };
-        session.dataWindowMinimized = [this] { return minimized; };
+        session.view.showDataWindow = [this] { ++shown; };
+        session.view.chartCast = [this] { ++cast; };
+        session.view.dataWindowMinimized = [this] { return minimized; };
     }
 };
 
@@ -154,21 +155,86 @@ TEST(Session, OpenInputWindowsRefreshesANowChartAndKeepsThePlace) {
     EXPECT_EQ(f.session.entries, GoodEntries());
 }
 
-TEST(Session, ReportCommandsNeedAChartAndAReport) {
+TEST(Session, TextReportsNeedAChartAndRunInTheirFrame) {
     Fixture f;
-    EXPECT_EQ(f.session.RunReportCommand("mnuHoraryBasics"), Session::ReportOutcome::NoChart);
+    EXPECT_EQ(f.session.RunCommand("mnuHoraryBasics"), Session::CommandOutcome::NoChart);
     f.session.entries = GoodEntries();
     ASSERT_TRUE(f.session.Cast());
     const std::vector<std::string> defaultPage = f.session.buffer.PageBuffer();
     const int16_t defaultCount = f.session.buffer.PageLineCount();
-    EXPECT_EQ(f.session.RunReportCommand("no-such-command"), Session::ReportOutcome::UnknownCommand);
-    EXPECT_EQ(f.session.RunReportCommand("mnuDataNatalData"), Session::ReportOutcome::NotAvailable);
+    EXPECT_EQ(f.session.RunCommand("no-such-command"), Session::CommandOutcome::UnknownCommand);
+    EXPECT_EQ(f.session.RunCommand("mnuDataNatalData"), Session::CommandOutcome::UnknownCommand);  // not in this build
     EXPECT_EQ(f.session.buffer.PageBuffer(), defaultPage);  // nothing ran
-    EXPECT_EQ(f.session.RunReportCommand("mnuHoraryBasics"), Session::ReportOutcome::Shown);
-    EXPECT_EQ(f.session.buffer.PageBuffer(), defaultPage);
-    EXPECT_EQ(f.session.buffer.PageLineCount(), defaultCount);
-    EXPECT_EQ(f.session.buffer.DataLineCount(), 2 * defaultCount);
-    EXPECT_EQ(f.shown, 2);
+    // By menu id or by command-line name: the default report again.
+    for (const char* name : {"mnuHoraryBasics", "basics"}) {
+        EXPECT_EQ(f.session.RunCommand(name), Session::CommandOutcome::Done);
+        EXPECT_EQ(f.session.buffer.PageBuffer(), defaultPage);
+        EXPECT_EQ(f.session.buffer.PageLineCount(), defaultCount);
+    }
+    EXPECT_EQ(f.session.buffer.DataLineCount(), 3 * defaultCount);
+    EXPECT_EQ(f.shown, 3);
+    // Another report replaces the page and adds to the data buffer.
+    ASSERT_EQ(f.session.RunCommand("horary-aspects"), Session::CommandOutcome::Done);
+    EXPECT_EQ(f.session.buffer.PageBuffer()[1], "  John Smith");
+    EXPECT_EQ(f.session.buffer.DataLineCount(), 3 * defaultCount + f.session.buffer.PageLineCount());
+}
+
+TEST(Session, ACastWithoutTheDefaultReportLeavesThePageEmpty) {
+    Fixture f;
+    f.session.entries = GoodEntries();
+    ASSERT_TRUE(f.session.Cast(Session::AfterCast::NoReport));
+    EXPECT_TRUE(f.session.chart.has_value());
+    EXPECT_EQ(f.session.buffer.PageLineCount(), 0);
+    EXPECT_EQ(f.session.buffer.DataLineCount(), 0);
+    EXPECT_EQ(f.shown, 0);
+    EXPECT_EQ(f.cast, 1);
+}
+
+TEST(Session, WindowsAndToolsOpenThroughTheView) {
+    TempFolder folder;
+    CommandRegistry registry;
+    registry.Add({.id = "mnuTestWheel", .kind = CommandKind::Window, .caption = "&Wheel"});
+    registry.Add({.id = "mnuTestCard", .kind = CommandKind::Tool, .caption = "&Card", .needsChart = false});
+    test::ScriptedPrompt prompt;
+    test::FixedClock clock{LocalDateTime{}};
+    Session session(AppDirectory(folder.path()), prompt, clock, registry);
+    session.StartUp(RegionalFormats{}, ChooseLayout(1024, 15));
+    // A build without the windows.
+    EXPECT_EQ(session.RunCommand("mnuTestCard"), Session::CommandOutcome::NotAvailable);
+    std::vector<std::string> opened;
+    session.view.openWindow = [&opened](const Command& c) {
+        opened.push_back(c.id);
+        return true;
+    };
+    EXPECT_EQ(session.RunCommand("mnuTestCard"), Session::CommandOutcome::Done);
+    // The window is on the current chart: none yet.
+    EXPECT_EQ(session.RunCommand("mnuTestWheel"), Session::CommandOutcome::NoChart);
+    session.entries = GoodEntries();
+    ASSERT_TRUE(session.Cast());  // no default report in this registry: the page stays empty
+    EXPECT_EQ(session.buffer.PageLineCount(), 0);
+    EXPECT_EQ(session.RunCommand("mnuTestWheel"), Session::CommandOutcome::Done);
+    EXPECT_EQ(opened, (std::vector<std::string>{"mnuTestCard", "mnuTestWheel"}));
+}
+
+TEST(Session, EveryCastGoesThroughTheSameStepsAndTheViewSeesThemInOrder) {
+    Fixture f;
+    std::vector<std::string> steps;
+    SessionView& v = f.session.view;
+    v.commitEntries = [&] { steps.push_back("commit"); };
+    v.entriesOpened = [&] { steps.push_back("entries"); };
+    v.castStarting = [&] { steps.push_back("start"); };
+    v.castFinished = [&](bool cast) { steps.push_back(cast ? "done" : "refused"); };
+    v.chartCast = [&] { steps.push_back("cast"); };
+    v.showDataWindow = [&] { steps.push_back("page"); };
+    f.session.entries = GoodEntries();
+    ASSERT_TRUE(f.session.SelectHouseSystem("C"));
+    EXPECT_EQ(steps, (std::vector<std::string>{"commit", "entries", "commit", "start", "cast", "page", "done"}));
+    EXPECT_EQ(f.session.chart->HouseSystemCode, "C");
+    steps.clear();
+    f.session.entries.year = "99";
+    f.prompt.expect("input-error");
+    EXPECT_FALSE(f.session.Cast());
+    EXPECT_EQ(steps, (std::vector<std::string>{"commit", "start", "refused"}));
 }
 
 TEST(Session, HelpTextsLandInTheBufferAndAMissingOneOnlyWarns) {

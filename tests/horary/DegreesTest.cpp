@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Commands.h"
+#include "horary/HoraryCommands.h"
 #include "base/Vocabulary.h"
 #include "horary/Degrees.h"
 #include "horary/HoraryReports.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Commands.h"
+#include "horary/HoraryCommands.h"
 #include "astro/AngleMath.h"
 #include "base/Vocabulary.h"
 #include "horary/HoraryReports.h"

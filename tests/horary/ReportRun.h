@@ -4,11 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "app/Commands.h"
 #include "base/AppData.h"
 #include "base/ChartState.h"
+#include "base/CommandRegistry.h"
 #include "base/Options.h"
 #include "base/RegionalFormats.h"
+#include "horary/HoraryCommands.h"
 #include "base/ReportBuffer.h"
 #include "base/ReportContext.h"
 #include "support/ScriptedPrompt.h"
@@ -43,13 +44,16 @@ public:
     }
 
     // The page a menu command shows (head, body and the blank line of
-    // showing the window); empty when the command is unknown or has no report.
+    // showing the window); empty when the horary commands hold no such
+    // command-line name for that menu id.
     std::string CommandText(const std::string& cliName, const std::string& menuId, const ChartState& chart) {
-        const ReportCommand* command = FindReportCommand(cliName);
+        CommandRegistry commands;
+        RegisterHoraryCommands(commands);
+        const Command* command = commands.Find(cliName);
         if (!command || command->id != menuId) return {};
         ReportBuffer out(prompt);
         const ReportContext context{options, data, regional, prompt};
-        if (!RunReport(*command, chart, context, out)) return {};
+        RunReport(*command, chart, context, out);
         return out.PageText();
     }
 

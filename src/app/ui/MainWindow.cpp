@@ -7,9 +7,12 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
+#include <algorithm>
 #include <fstream>
+#include <functional>
+#include <utility>
+#include <vector>
 
-#include "app/Commands.h"
 #include "app/Session.h"
 #include "app/ui/DataWindow.h"
 #include "app/ui/OptionsWindow.h"
@@ -55,14 +58,12 @@ const HelpItem kHelpItems[] = {
 
 }  // namespace
 
-MainWindow::MainWindow(Session& session, QWidget* parent) : QMainWindow(parent), session_(session) {
+MainWindow::MainWindow(Session& session, const WindowOpeners& openers, QWidget* parent)
+    : QMainWindow(parent), session_(session), openers_(openers) {
     setObjectName("Quaeryn");
     setWindowTitle(QString(kCaptionPrefix).trimmed());
     BuildMenus();
-
-    session_.showDataWindow = [this] { dataWindow()->ShowPage(); };
-    session_.dataWindowMinimized = [this] { return data_ && data_->IsMinimized(); };
-    session_.chartCast = [this] { OnChartCast(); };
+    AttachToSession();
 
     const Settings& s = session_.settings;
     setGeometry(ToPixels(s.QuaerynLeft), ToPixels(s.QuaerynTop), std::max(ToPixels(s.QuaerynWidth), 200),
@@ -76,10 +77,53 @@ MainWindow::MainWindow(Session& session, QWidget* parent) : QMainWindow(parent),
     ClockTick();
 }
 
-MainWindow::~MainWindow() {
-    session_.showDataWindow = nullptr;
-    session_.dataWindowMinimized = nullptr;
-    session_.chartCast = nullptr;
+MainWindow::~MainWindow() { session_.view = SessionView{}; }
+
+void MainWindow::AttachToSession() {
+    SessionView& view = session_.view;
+    view.showDataWindow = [this] { dataWindow()->ShowPage(); };
+    view.dataWindowMinimized = [this] { return data_ && data_->IsMinimized(); };
+    view.commitEntries = [this] {
+        if (input_) input_->CommitEntries();
+    };
+    view.entriesOpened = [this] {
+        if (data_) data_->close();
+        inputWindow()->LoadEntries();
+        inputWindow()->show();
+        inputWindow()->raise();
+        ReloadNamesWindow();
+    };
+    view.castStarting = [this] {
+        UnloadTimeZoneWindow();
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    };
+    view.castFinished = [this](bool cast) {
+        QApplication::restoreOverrideCursor();
+        if (!cast && input_) input_->LoadEntries();
+    };
+    view.chartCast = [this] { OnChartCast(); };
+    view.openWindow = [this](const Command& command) {
+        const WindowOpener* opener = openers_.Find(command.id);
+        if (!opener) return false;
+        (*opener)(windowContext(), this);
+        return true;
+    };
+}
+
+WindowContext MainWindow::windowContext() const {
+    return WindowContext{session_.dir,
+                         session_.options,
+                         session_.settings,
+                         session_.regional,
+                         session_.prompt,
+                         session_.clock,
+                         session_.currentNameFile,
+                         session_.chart,
+                         session_.buffer,
+                         [this] { session_.view.showDataWindow(); },
+                         [this](const std::string& id) {
+                             return session_.RunCommand(id) == Session::CommandOutcome::Done;
+                         }};
 }
 
 QAction* MainWindow::Register(QAction* action, const QString& id, const QString& shortcut) {
@@ -92,11 +136,6 @@ QAction* MainWindow::Register(QAction* action, const QString& id, const QString&
     return action;
 }
 
-WindowContext MainWindow::windowContext() const {
-    return WindowContext{session_.dir,      session_.options, session_.settings,       session_.regional,
-                         session_.prompt,   session_.clock,   session_.currentNameFile};
-}
-
 bool MainWindow::trigger(const QString& id) {
     QAction* a = action(id);
     if (!a || !a->isEnabled()) return false;
@@ -104,16 +143,53 @@ bool MainWindow::trigger(const QString& id) {
     return true;
 }
 
-void MainWindow::BuildMenus() {
-    QMenuBar* bar = menuBar();
+void MainWindow::HideUntilCast(QAction* action) {
+    action->setVisible(false);
+    untilCast_.append(action);
+}
 
-    QMenu* mnuFile = bar->addMenu("&File");
+QAction* MainWindow::AddCommand(QWidget* menu, const Command& command) {
+    if (command.separatorBefore)
+        if (auto* m = qobject_cast<QMenu*>(menu)) m->addSeparator();
+    const QString id = Q(command.id);
+    QAction* a = Register(menu->addAction(Q(command.caption)), id, Q(command.shortcut));
+    // A window or tool whose window is not in this build shows disabled.
+    a->setEnabled(command.kind == CommandKind::TextReport || openers_.Find(command.id) != nullptr);
+    connect(a, &QAction::triggered, this, [this, id] { session_.RunCommand(S(id)); });
+    return a;
+}
+
+void MainWindow::BuildMenus() {
+    // The menu bar by position keys: the window's own menus and the
+    // commands the registry places on the bar.
+    std::vector<std::pair<int, std::function<void()>>> entries = {
+        {menu_order::File, [this] { BuildFileMenu(); }},
+        {menu_order::Input,
+         [this] { HideUntilCast(Register(menuBar()->addAction("&Input", this, &MainWindow::OpenInputWindows), "mnuInputData")); }},
+        {menu_order::Houses, [this] { BuildHouseMenu(); }},
+        {menu_order::Data, [this] { BuildDataMenu(); }},
+        {menu_order::Options,
+         [this] { Register(menuBar()->addAction("&Options", this, &MainWindow::ShowOptionsWindow), "mnuOptions"); }},
+        {menu_order::Help, [this] { BuildHelpMenu(); }},
+    };
+    for (const Command* command : session_.commands.InMenu(CommandMenu::Bar))
+        entries.emplace_back(command->order, [this, command] {
+            QAction* a = AddCommand(menuBar(), *command);
+            if (command->needsChart) HideUntilCast(a);
+        });
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& entry : entries) entry.second();
+}
+
+void MainWindow::BuildFileMenu() {
+    QMenu* mnuFile = menuBar()->addMenu("&File");
     Register(mnuFile->menuAction(), "mnuFile");
     Register(mnuFile->addAction("E&xit", this, &MainWindow::ShutDown), "mnuFileExit", "F12");
+}
 
-    Register(bar->addAction("&Input", this, &MainWindow::OpenInputWindows), "mnuInputData")->setVisible(false);
-
-    QMenu* mnuHouseSystem = bar->addMenu("Hou&ses");
+void MainWindow::BuildHouseMenu() {
+    QMenu* mnuHouseSystem = menuBar()->addMenu("Hou&ses");
     Register(mnuHouseSystem->menuAction(), "mnuHouseSystem");
     houseGroup_ = new QActionGroup(this);
     houseGroup_->setExclusive(true);
@@ -125,32 +201,27 @@ void MainWindow::BuildMenus() {
         houseGroup_->addAction(a);
         connect(a, &QAction::triggered, this, [this, id] { SelectHouseSystem(id); });
     }
+}
 
-    QMenu* mnuData = bar->addMenu("&Data");
-    Register(mnuData->menuAction(), "mnuData")->setVisible(false);
-    for (const auto& command : ReportCommands()) {
-        if (command.id == "mnuWheelsAscii") continue;  // drawn with the wheels
-        if (command.id == "mnuHoraryBasics") Register(mnuData->addSeparator(), "mnuSplit10");
-        const QString id = Q(command.id);
-        QAction* a = Register(mnuData->addAction(Q(command.caption)), id, Q(command.shortcut));
-        a->setEnabled(command.write != nullptr);
-        connect(a, &QAction::triggered, this, [this, id] { session_.RunReportCommand(S(id)); });
+void MainWindow::BuildDataMenu() {
+    QMenu* mnuData = menuBar()->addMenu("&Data");
+    QAction* menu = Register(mnuData->menuAction(), "mnuData");
+    const std::vector<const Command*> commands = session_.commands.InMenu(CommandMenu::Data);
+    bool allNeedAChart = true;
+    for (const Command* command : commands) {
+        AddCommand(mnuData, *command);
+        allNeedAChart = allNeedAChart && command->needsChart;
     }
-    // The Horary Analyzer belongs to the reference tools, not built yet.
-    Register(mnuData->addAction("&Horary Analyzer"), "mnuHoraryAnalyzer", "F11")->setEnabled(false);
+    // A menu of commands that all need a chart waits for the first cast; an
+    // empty one never shows.
+    if (commands.empty())
+        menu->setVisible(false);
+    else if (allNeedAChart)
+        HideUntilCast(menu);
+}
 
-    // The chartwheels are not built yet: their items show disabled.
-    QAction* wheel = Register(bar->addAction("&Wheel"), "mnuWheelsSingleNatal");
-    wheel->setVisible(false);
-    wheel->setEnabled(false);
-    QAction* dual = Register(bar->addAction("D&ual Wheel"), "mnuWheelsDual");
-    dual->setVisible(false);
-    dual->setEnabled(false);
-
-    Register(bar->addAction("&Options", this, &MainWindow::ShowOptionsWindow), "mnuOptions");
-    Register(bar->addAction("&Keywords"), "mnuKeywords")->setEnabled(false);
-
-    QMenu* mnuHelp = bar->addMenu("&Help");
+void MainWindow::BuildHelpMenu() {
+    QMenu* mnuHelp = menuBar()->addMenu("&Help");
     Register(mnuHelp->menuAction(), "mnuHelp");
     for (const auto& item : kHelpItems) {
         if (!item.file) {
@@ -255,22 +326,13 @@ TimeZoneWindow* MainWindow::OpenTimeZoneWindow() {
 }
 
 void MainWindow::OnChartCast() {
-    // The first successful cast shows the menus that need a chart; they stay.
-    for (const char* id : {"mnuData", "mnuWheelsSingleNatal", "mnuWheelsDual", "mnuInputData"})
-        action(id)->setVisible(true);
+    // The first successful cast shows what needs a chart; it stays.
+    for (QAction* a : untilCast_) a->setVisible(true);
     if (input_) input_->hide();
     if (names_) names_->hide();
 }
 
-bool MainWindow::CastFromEntries() {
-    UnloadTimeZoneWindow();
-    if (input_) input_->CommitEntries();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool cast = session_.Cast();
-    QApplication::restoreOverrideCursor();
-    if (!cast && input_) input_->LoadEntries();
-    return cast;
-}
+bool MainWindow::CastFromEntries() { return session_.Cast(); }
 
 void MainWindow::UnloadTimeZoneWindow() {
     if (!timeZone_) return;
@@ -279,29 +341,16 @@ void MainWindow::UnloadTimeZoneWindow() {
     timeZone_ = nullptr;
 }
 
-void MainWindow::OpenInputWindows() {
-    if (input_) input_->CommitEntries();
-    session_.OpenInputWindows();
-    if (data_) data_->close();
-    inputWindow()->LoadEntries();
-    inputWindow()->show();
-    inputWindow()->raise();
-    ReloadNamesWindow();
-}
+void MainWindow::OpenInputWindows() { session_.OpenInputWindows(); }
 
 void MainWindow::SelectHouseSystem(const QString& id) {
-    if (QAction* a = action(id)) {
-        a->setChecked(true);  // the group clears the others
-        session_.houseCode = S(a->data().toString());
-    }
-    RecastChart();
+    QAction* a = action(id);
+    if (!a || !houseGroup_->actions().contains(a)) return;
+    a->setChecked(true);  // the group clears the others
+    session_.SelectHouseSystem(S(a->data().toString()));
 }
 
-void MainWindow::RecastChart() {
-    OpenInputWindows();
-    UnloadTimeZoneWindow();
-    CastFromEntries();
-}
+void MainWindow::RecastChart() { session_.RecastChart(); }
 
 void MainWindow::ShowHelpText(const QString& file) { session_.ShowHelpText(S(file)); }
 

@@ -1,13 +1,19 @@
-// The main window: the menu bar with every command, the caption clock, and
-// the windows it opens. Every command is one QAction registered by its menu
-// id, so the menus, the shortcuts and the tests run the same code.
+// The main window: the menu bar, the caption clock, and the windows it
+// opens. Its own menus (File, Input, Houses, Options, Help) sit beside the
+// commands of the registry, which it places by their menu and position keys
+// with their captions, shortcuts and states. Every item is one QAction
+// registered by its menu id, so the menus, the shortcuts and the tests run
+// the same code.
 #pragma once
 
 #include <QHash>
 #include <QMainWindow>
 #include <QString>
 
+#include "app/ui/AppWindows.h"
+#include "base/CommandRegistry.h"
 #include "base/ui/WindowContext.h"
+#include "base/ui/WindowOpeners.h"
 
 class QAction;
 class QActionGroup;
@@ -29,7 +35,8 @@ class TimeZoneWindow;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(Session& session, QWidget* parent = nullptr);
+    explicit MainWindow(Session& session, const WindowOpeners& openers = AppWindowOpeners(),
+                        QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // The command of a menu id ("mnuHouseKoch", "mnuHelpHints" …); nullptr
@@ -78,10 +85,22 @@ private:
     WindowContext windowContext() const;
     QAction* Register(QAction* action, const QString& id, const QString& shortcut = {});
     void BuildMenus();
+    void BuildFileMenu();
+    void BuildHouseMenu();
+    void BuildDataMenu();
+    void BuildHelpMenu();
+    // A registry command in a menu (or on the bar): its caption, shortcut,
+    // enabled state and the separator above it.
+    QAction* AddCommand(QWidget* menu, const Command& command);
+    // Hidden until the first cast, then shown for good.
+    void HideUntilCast(QAction* action);
+    void AttachToSession();
     void OnChartCast();
 
     Session& session_;
+    const WindowOpeners& openers_;
     QHash<QString, QAction*> actions_;
+    QList<QAction*> untilCast_;
     QActionGroup* houseGroup_ = nullptr;
     QTimer* timer1_ = nullptr;
     DataWindow* data_ = nullptr;

@@ -1,16 +1,22 @@
 // What the windows of a subsystem may use of the running program without
 // knowing the session that holds it: the data folder, the options and
-// settings, the regional formats, the prompt, the clock and the name file in
-// use. The main window builds one from its session and hands it down.
+// settings, the regional formats, the prompt, the clock, the name file in
+// use, the chart last cast and the report buffer. The main window builds one
+// from its session and hands it down.
 #pragma once
 
 #include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
 
 #include "base/AppDirectory.h"
+#include "base/ChartState.h"
 #include "base/Clock.h"
 #include "base/Options.h"
 #include "base/Prompt.h"
 #include "base/RegionalFormats.h"
+#include "base/ReportBuffer.h"
 #include "base/Settings.h"
 
 namespace quaeryn::ui {
@@ -23,6 +29,14 @@ struct WindowContext {
     UserPrompt& prompt;
     const Clock& clock;
     std::filesystem::path& currentNameFile;  // the name file in use
+    const std::optional<ChartState>& chart;  // the chart last cast, if any
+    // A window that writes into the report (the report buffer) and shows
+    // the page it wrote.
+    ReportBuffer& buffer;
+    std::function<void()> showPage;
+    // Runs a registered command by its id (a window's button that writes a
+    // text report); false when it did not run.
+    std::function<bool(const std::string& commandId)> runCommand;
 };
 
 }  // namespace quaeryn::ui

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QImage>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -16,6 +17,8 @@
 #include "app/ui/DataWindow.h"
 #include "app/ui/OptionsWindow.h"
 #include "app/ui/PrintWindow.h"
+#include "base/CommandRegistry.h"
+#include "horary/HoraryCommands.h"
 #include "base/TextFile.h"
 #include "entry/ui/InputDataWindow.h"
 #include "support/ui/GuiSession.h"
@@ -81,13 +84,11 @@ TEST(MainWindow, BadEntriesOnOkShowTheirMessagesAndCastNothing) {
 
 TEST(MainWindow, AGoodCastShowsTheReportAndTheHiddenMenus) {
     GuiSession g;
-    for (const char* id : {"mnuData", "mnuWheelsSingleNatal", "mnuWheelsDual", "mnuInputData"})
-        EXPECT_FALSE(g.window->action(id)->isVisible()) << id;
+    for (const char* id : {"mnuData", "mnuInputData"}) EXPECT_FALSE(g.window->action(id)->isVisible()) << id;
     g.FillGoodEntries();
     g.window->inputWindow()->cmdOK->click();
     ASSERT_TRUE(g.session->chart.has_value());
-    for (const char* id : {"mnuData", "mnuWheelsSingleNatal", "mnuWheelsDual", "mnuInputData"})
-        EXPECT_TRUE(g.window->action(id)->isVisible()) << id;
+    for (const char* id : {"mnuData", "mnuInputData"}) EXPECT_TRUE(g.window->action(id)->isVisible()) << id;
     DataWindow* data = g.window->dataWindow();
     EXPECT_TRUE(data->isVisible());
     EXPECT_FALSE(g.window->inputWindow()->isVisible());
@@ -102,8 +103,8 @@ TEST(MainWindow, AGoodCastShowsTheReportAndTheHiddenMenus) {
     const QString page = data->Text1()->toPlainText();
     EXPECT_TRUE(g.window->trigger("mnuHoraryBasics"));
     EXPECT_EQ(data->Text1()->toPlainText(), page);
-    // Reports without a body yet keep their items, disabled.
-    EXPECT_TRUE(g.window->action("mnuDataNatalData")->isVisible());
+    // The reports of subsystems this build leaves out have no items.
+    EXPECT_EQ(g.window->action("mnuDataNatalData"), nullptr);
     EXPECT_FALSE(g.window->trigger("mnuDataNatalData"));
 }
 
@@ -159,25 +160,114 @@ TEST(MainWindow, SwitchingTheHouseSystemRecastsWithExactlyOneChecked) {
     EXPECT_EQ(g.window->CheckedHouseSystem(), "mnuHouseKoch");
 }
 
+// The menu bar's texts, the texts of a menu's items ("-" for a separator)
+// and every shortcut key of the window.
+QStringList Texts(const QList<QAction*>& actions) {
+    QStringList texts;
+    for (QAction* a : actions) texts << (a->isSeparator() ? QString("-") : a->text());
+    return texts;
+}
+
+QStringList Shortcuts(const ui::MainWindow& window) {
+    QStringList all;
+    for (QAction* a : window.findChildren<QAction*>())
+        if (!a->shortcut().isEmpty()) all << a->shortcut().toString();
+    return all;
+}
+
 TEST(MainWindow, MenusCarryTheirShortcutsOnce) {
     GuiSession g;
-    const std::pair<const char*, const char*> keys[] = {
-        {"mnuFileExit", "F12"},          {"mnuDataNatalData", "F2"},  {"mnuDataNatalAspects", "F3"},
-        {"mnuDataNatalAspectsSP", "F4"}, {"mnuDataNatalArabianParts", "F5"},
-        {"mnuHoraryBasics", "F6"},       {"mnuHoraryAspects", "F7"},  {"mnuHoraryAlmutens", "F8"},
-        {"mnuHoraryOtherDegrees", "F9"}, {"mnuHoraryAnalyzer", "F11"}, {"mnuHelpQuaeryn", "F1"}};
-    QStringList all;
-    for (QAction* a : g.window->findChildren<QAction*>())
-        if (!a->shortcut().isEmpty()) all << a->shortcut().toString();
+    const std::pair<const char*, const char*> keys[] = {{"mnuFileExit", "F12"},
+                                                        {"mnuHoraryBasics", "F6"},
+                                                        {"mnuHoraryAspects", "F7"},
+                                                        {"mnuHoraryOtherDegrees", "F9"},
+                                                        {"mnuHelpQuaeryn", "F1"}};
+    const QStringList all = Shortcuts(*g.window);
     for (const auto& [id, key] : keys) {
         ASSERT_NE(g.window->action(id), nullptr) << id;
         EXPECT_EQ(g.window->action(id)->shortcut().toString(), key) << id;
         EXPECT_EQ(all.count(key), 1) << key;
     }
-    QStringList top;
-    for (QAction* a : g.window->menuBar()->actions()) top << a->text();
-    EXPECT_EQ(top, (QStringList{"&File", "&Input", "Hou&ses", "&Data", "&Wheel", "D&ual Wheel", "&Options",
-                                "&Keywords", "&Help"}));
+    EXPECT_EQ(all.size(), 5);
+    EXPECT_EQ(Texts(g.window->menuBar()->actions()),
+              (QStringList{"&File", "&Input", "Hou&ses", "&Data", "&Options", "&Help"}));
+    EXPECT_EQ(Texts(g.window->action("mnuData")->menu()->actions()),
+              (QStringList{"-", "Horary &Basics", "Horary As&pects", "&Other Degrees and Dwads"}));
+}
+
+void WriteStandIn(const ChartState& chart, const ReportContext&, ReportBuffer& out) {
+    out.AppendLine("  stand-in report of " + chart.ChartName);
+}
+
+// A registry with stand-ins for the commands of the subsystems this build
+// leaves out, registered in no particular order: the menus place every one
+// by its keys, whatever registers it when.
+CommandRegistry FullerRegistry() {
+    using K = CommandKind;
+    using M = CommandMenu;
+    namespace o = menu_order;
+    CommandRegistry r;
+    r.Add({.id = "mnuKeywords", .kind = K::Tool, .caption = "&Keywords", .menu = M::Bar, .order = o::Keywords,
+           .needsChart = false});
+    r.Add({.id = "mnuWheelsDual", .kind = K::Window, .caption = "D&ual Wheel", .menu = M::Bar, .order = o::DualWheel});
+    r.Add({.id = "mnuHoraryAnalyzer", .kind = K::Tool, .caption = "&Horary Analyzer", .shortcut = "F11",
+           .menu = M::Data, .order = o::HoraryAnalyzer});
+    RegisterHoraryCommands(r);
+    r.Add({.id = "mnuWheelsSingleNatal", .kind = K::Window, .caption = "&Wheel", .menu = M::Bar, .order = o::Wheel});
+    r.Add({.id = "mnuHoraryAlmutens", .caption = "&Almutens and Antiscions", .shortcut = "F8", .menu = M::Data,
+           .order = o::Almutens, .cliName = "almutens", .write = &WriteStandIn});
+    r.Add({.id = "mnuDataNatalArabianParts", .caption = "Arabian &Parts", .shortcut = "F5", .menu = M::Data,
+           .order = o::ArabianParts, .cliName = "parts", .write = &WriteStandIn});
+    r.Add({.id = "mnuDataNatalAspectsSP", .caption = "Aspects to &Solstice Points", .shortcut = "F4",
+           .menu = M::Data, .order = o::SolsticePoints, .cliName = "solstice", .write = &WriteStandIn});
+    r.Add({.id = "mnuDataNatalAspects", .caption = "Natal &Aspects", .shortcut = "F3", .menu = M::Data,
+           .order = o::NatalAspects, .cliName = "aspects", .write = &WriteStandIn});
+    r.Add({.id = "mnuDataNatalData", .caption = "Natal &Data", .shortcut = "F2", .menu = M::Data,
+           .order = o::NatalData, .cliName = "natal", .write = &WriteStandIn});
+    r.Add({.id = "mnuWheelsAscii", .caption = "ASCII chart", .cliName = "ascii", .write = &WriteStandIn});
+    return r;
+}
+
+TEST(MainWindow, TheMenusPlaceTheCommandsOfAFullerBuildByTheirKeys) {
+    const CommandRegistry registry = FullerRegistry();
+    ui::WindowOpeners openers;
+    std::vector<bool> wheelsOpenedOnAChart;
+    openers.Add("mnuWheelsSingleNatal", [&](const ui::WindowContext& context, QWidget* parent) {
+        wheelsOpenedOnAChart.push_back(context.chart.has_value() && parent != nullptr);
+    });
+    GuiSession g(0, &registry, &openers);
+
+    EXPECT_EQ(Texts(g.window->menuBar()->actions()),
+              (QStringList{"&File", "&Input", "Hou&ses", "&Data", "&Wheel", "D&ual Wheel", "&Options",
+                           "&Keywords", "&Help"}));
+    EXPECT_EQ(Texts(g.window->action("mnuData")->menu()->actions()),
+              (QStringList{"Natal &Data", "Natal &Aspects", "Aspects to &Solstice Points", "Arabian &Parts", "-",
+                           "Horary &Basics", "Horary As&pects", "&Almutens and Antiscions",
+                           "&Other Degrees and Dwads", "&Horary Analyzer"}));
+    const QStringList all = Shortcuts(*g.window);
+    for (const char* key : {"F1", "F2", "F3", "F4", "F5", "F6", "F7", "F8", "F9", "F11", "F12"})
+        EXPECT_EQ(all.count(key), 1) << key;
+    EXPECT_EQ(g.window->action("mnuWheelsAscii"), nullptr);  // a report of the wheel window, on no menu
+
+    // What needs a chart waits for the first cast; the Keywords card does not.
+    for (const char* id : {"mnuData", "mnuWheelsSingleNatal", "mnuWheelsDual", "mnuInputData"})
+        EXPECT_FALSE(g.window->action(id)->isVisible()) << id;
+    EXPECT_TRUE(g.window->action("mnuKeywords")->isVisible());
+    EXPECT_FALSE(g.window->trigger("mnuWheelsSingleNatal"));
+    g.FillGoodEntries();
+    ASSERT_TRUE(g.window->CastFromEntries());
+    for (const char* id : {"mnuData", "mnuWheelsSingleNatal", "mnuWheelsDual", "mnuInputData"})
+        EXPECT_TRUE(g.window->action(id)->isVisible()) << id;
+    // A window or tool whose window is not in the build shows disabled.
+    EXPECT_TRUE(g.window->action("mnuWheelsSingleNatal")->isEnabled());
+    for (const char* id : {"mnuWheelsDual", "mnuKeywords", "mnuHoraryAnalyzer"})
+        EXPECT_FALSE(g.window->action(id)->isEnabled()) << id;
+
+    EXPECT_TRUE(g.window->trigger("mnuWheelsSingleNatal"));
+    EXPECT_EQ(wheelsOpenedOnAChart, std::vector<bool>{true});
+    EXPECT_FALSE(g.window->trigger("mnuWheelsDual"));
+    ASSERT_TRUE(g.window->trigger("mnuDataNatalData"));
+    EXPECT_EQ(g.session->buffer.PageBuffer()[0], "  stand-in report of John Smith");
 }
 
 TEST(MainWindow, EveryHelpItemShowsItsFile) {

@@ -50,8 +50,14 @@ struct GuiSession {
     QString openPath;          // what the open dialog answers
     QStringList dialogCalls;   // "caption|proposed|filter" of each dialog
     ui::FileDialogs savedDialogs;  // the real choosers, put back at the end
+    // Another registry and other window openers than the build's (set
+    // before Start).
+    const CommandRegistry* commands = nullptr;
+    const ui::WindowOpeners* openers = nullptr;
 
-    explicit GuiSession(int iTime = 0) : savedDialogs(ui::Dialogs()) {
+    explicit GuiSession(int iTime = 0, const CommandRegistry* registry = nullptr,
+                        const ui::WindowOpeners* windowOpeners = nullptr)
+        : savedDialogs(ui::Dialogs()), commands(registry), openers(windowOpeners) {
         folder.SeedShippedData();
         ui::Dialogs().save = [this](QWidget*, const QString& caption, const QString& proposed,
                                     const QString& filter) {
@@ -68,11 +74,12 @@ struct GuiSession {
 
     void Start(int iTime = 0) {
         window.reset();
-        session = std::make_unique<Session>(AppDirectory(folder.path()), prompt, clock);
+        session = std::make_unique<Session>(AppDirectory(folder.path()), prompt, clock,
+                                            commands ? *commands : AppCommands());
         RegionalFormats regional;
         regional.iTime = iTime;
         session->StartUp(regional, ChooseLayout(1024, 15));
-        window = std::make_unique<ui::MainWindow>(*session);
+        window = std::make_unique<ui::MainWindow>(*session, openers ? *openers : ui::AppWindowOpeners());
         window->ShowStartWindows();
     }
 
