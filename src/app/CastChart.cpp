@@ -161,10 +161,11 @@ bool ChartIsFinite(const ChartState& c) {
 std::optional<ChartState> CastChart(const EventEntries& entries, const std::string& houseCode,
                                     const Options& options, const RegionalFormats& regional,
                                     UserPrompt& prompt) {
-    // 1-3. Validation: every rule runs; any failure stops the cast.
+    // Validate the entries: every rule runs, and any failure stops the cast.
     if (!ValidateEntries(entries, houseCode, prompt)) return std::nullopt;
 
-    // 6-11. A fresh record with the event fields.
+    // A fresh record with the event fields, the precession terms and the
+    // report names of the bodies.
     ChartState chart;
     chart.ChartName = entries.name;
     chart.HouseSystemCode = NormalizeHouseCode(houseCode);
@@ -176,14 +177,15 @@ std::optional<ChartState> CastChart(const EventEntries& entries, const std::stri
     for (int i = 1; i <= 15; ++i) chart.ReportBodyName[i] = kReportBodyNames[static_cast<std::size_t>(i)];
     chart.TrueNode = -100;
 
-    // 13. The time step and the angles, then the cusps of the chosen system.
+    // Universal time and the Julian day, sidereal time, the obliquity and the
+    // angles; then the cusps of the chosen house system.
     ComputeTimeAndAngles(chart);
     ComputeHouseCusps(chart);
 
-    // 14. The cusps as the reports see them.
+    // The cusps as the reports see them.
     chart.ChartCusp = chart.Cusp;
 
-    // 15-16. Every body, the nodes and the next day's positions; their houses.
+    // Every body, the nodes and the next day's positions; their houses.
     ComputeAllPositions(chart);
     PlaceBodiesInHouses(chart);
 
@@ -195,11 +197,11 @@ std::optional<ChartState> CastChart(const EventEntries& entries, const std::stri
         return std::nullopt;
     }
 
-    // 17. Part of Fortune by option 191, then the houses once more.
+    // The Part of Fortune by option 191, then the houses once more.
     ApplyPartOfFortune(chart, options[191]);
     PlaceBodiesInHouses(chart);
 
-    // 18. The nodes and the declinations of the points on the ecliptic.
+    // The mean node, and the declinations of the points on the ecliptic.
     chart.MeanNode = chart.Longitude[11];
     for (int i = 11; i <= 15; ++i)
         chart.Declination[i] = EclipticDeclination(chart.Longitude[i], chart.Obliquity);
@@ -209,7 +211,7 @@ std::optional<ChartState> CastChart(const EventEntries& entries, const std::stri
             EquatorialFromEcliptic(chart.Longitude[i], 0.0, -chart.Obliquity).rightAscension;
     chart.TrueNodeDeclination = EclipticDeclination(chart.TrueNode, chart.Obliquity);
 
-    // 19. The chart copies and the daily motions, folded into -180 to 180.
+    // The chart copies and the daily motions, folded into -180 to 180.
     for (int i = 1; i <= 15; ++i) {
         chart.ChartLongitude[i] = chart.Longitude[i];
         chart.DailyMotion[i] = FoldDailyMotion(chart.LongitudeLater[i] - chart.ChartLongitude[i]);
@@ -218,7 +220,7 @@ std::optional<ChartState> CastChart(const EventEntries& entries, const std::stri
         chart.ChartLatitude[i] = chart.Latitude[i];
     }
 
-    // 20. The antiscia (the retrograde text is already in the record).
+    // The antiscia (the retrograde text is already in the record).
     for (int i = 1; i <= 15; ++i) chart.Antiscion[i] = ComputeAntiscion(chart.ChartLongitude[i]);
 
     if (!ChartIsFinite(chart)) {

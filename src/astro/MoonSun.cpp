@@ -10,6 +10,11 @@ namespace {
 
 // ---------------------------------------------------------------- the Moon
 
+// The Moon follows Brown's lunar theory: its mean elements, the principal
+// periodic terms of the longitude below (coefficients as the Improved Lunar
+// Ephemeris of 1954 gives them, to 0.01 arc second) and the principal terms
+// of the latitude in MoonPosition.
+//
 // One term of the Moon's longitude: coefficient (arc seconds) × sin of
 // (m′ M′ + m M + d D + f F). Rows in the order of the source table.
 struct LunarTerm {
@@ -102,6 +107,10 @@ static_assert(std::size(kLunarLongitude) == 71);
 double SinD(double degrees) { return SinDeg(degrees); }
 
 // ---------------------------------------------------------------- the Sun
+
+// The Sun follows Newcomb's Tables of the Sun (1895): the mean longitude and
+// anomaly, the equation of the centre, the perturbations by Venus, Mars,
+// Jupiter and Saturn below, the lunar terms and the long-period terms.
 
 enum class Perturber { Venus, Mars, Jupiter, Saturn };
 
@@ -236,7 +245,7 @@ MoonPositionResult MoonPosition(double t) {
     const double d = lp - ls;
     const double f = lp - node;
 
-    // 4. Nutation in longitude.
+    // 4. Nutation in longitude: the six largest terms of the IAU 1980 series.
     const double nutation = (-17.2 * SinD(node) + 0.206 * SinD(2.0 * node) - 1.319 * SinD(2.0 * ls) +
                              0.143 * SinD(ms) - 0.227 * SinD(2.0 * lp) + 0.071 * SinD(mp)) /
                             3600.0;

@@ -15,8 +15,9 @@ constexpr double kOneDay = 1.0 / 36525.0;  // in Julian centuries
 
 // ---------------------------------------------------------------- elements
 
-// Mercury, Venus and Mars (and the Earth that observes them): Keplerian
-// elements referred to J2000, each angle a + b T with T from J2000.
+// Mercury, Venus and Mars (and the Earth that observes them): mean
+// Keplerian elements for the ecliptic and mean equinox of date, each a + b T
+// with T from J2000, rounded to the decimals below.
 struct InnerElements {
     const char* body;
     double a;                   // astronomical units
@@ -37,8 +38,11 @@ constexpr InnerElements kInnerElements[] = {
 };
 // clang-format on
 
-// Jupiter to Pluto (and the Earth from the Sun's elements): each quantity a
-// cubic in T from 1900, coefficients a0, a1, a2, a3.
+// Jupiter to Pluto (and the Earth from the Sun's elements): the elements of
+// date, each quantity a cubic in T from 1900 (coefficients a0, a1, a2, a3).
+// They, and the perturbation terms of Jupiter, Saturn, Uranus and Neptune
+// below, are those Meeus gives in Astronomical Formulae for Calculators
+// (1979).
 struct Cubic {
     double c0, c1, c2, c3;
     double At(double t) const { return c0 + t * (c1 + t * (c2 + t * c3)); }
@@ -419,8 +423,10 @@ constexpr Term kNeptuneAxis[] = {  // units of 0.000001 astronomical unit
 
 // ---------------------------------------------------------------- Pluto
 
-// Pluto's arguments J, S and P: coefficient × sin and × cos of
-// (j J + s S + p P).
+// Pluto: a periodic series in the mean longitudes of Jupiter (J), Saturn (S)
+// and Pluto (P), in the form Goffin, Meeus and Steyaert gave it in 1986,
+// referred to the equinox of 1950; like theirs it holds from 1885 to 2099.
+// Each term: coefficient × sin and × cos of (j J + s S + p P).
 struct PlutoTerm {
     int j, s, p;
     double sinCoefficient, cosCoefficient;

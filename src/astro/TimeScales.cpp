@@ -15,10 +15,12 @@ double JulianDayNumberOf(int day, int month, int year) {
     return j;
 }
 
+// Newcomb's expression of Greenwich mean sidereal time at 0h universal time.
 double SiderealTimeAtZeroHours(double t) {
     return (0.0929 * t * t + 8640184.54 * t + 23925.836) / 3600.0;
 }
 
+// Newcomb's mean obliquity of the ecliptic.
 double ObliquityDegreesAt(double t) {
     return 23.4522944 - 0.0130125 * t - 1.639E-06 * t * t + 5.03E-07 * t * t * t;
 }

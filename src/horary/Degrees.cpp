@@ -27,8 +27,10 @@ struct Range {
     double lo, hi;
 };
 
-// The degree tables, in longitude from 0 Aries; each line holds the ranges
-// that begin in the sign named above it.
+// The degree tables (masculine and feminine, light, dark, smoky and void,
+// pitted, lame and increasing-fortune degrees) follow Lilly's table of the
+// degrees of the signs in Christian Astrology (1647). In longitude from 0
+// Aries; each line holds the ranges that begin in the sign named above it.
 
 constexpr MarkedRange kMasculineFeminine[] = {
     // Aries

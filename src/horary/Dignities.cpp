@@ -17,6 +17,10 @@ namespace {
 
 using namespace body;
 
+// The rulers follow the table of essential dignities in Lilly's Christian
+// Astrology (1647): domiciles, exaltations, the triplicities by day and by
+// night, Ptolemy's terms and the faces in the Chaldean order.
+
 // Domicile rulers, Aries to Pisces.
 constexpr OneBased<int, 13> kDomicile = {0,       Mars,   Venus,  Mercury, Moon,   Sun,    Mercury,
                                            Venus,   Mars,   Jupiter, Saturn, Saturn, Jupiter};
