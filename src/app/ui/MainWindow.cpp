@@ -30,12 +30,13 @@ namespace {
 struct HelpItem {
     const char* id;
     const char* caption;
-    const char* file;  // nullptr: a separator
+    const char* file;          // nullptr: a separator
+    const char* shortcut = "";
 };
 
 // The Help menu: every help text of the data folder.
 const HelpItem kHelpItems[] = {
-    {"mnuHelpQuaeryn", "&Quaeryn Window", "Quaeryn.HLP"},
+    {"mnuHelpQuaeryn", "&Quaeryn Window", "Quaeryn.HLP", "F1"},
     {"mnuSplit0", "-", nullptr},
     {"mnuHelpInputD", "&Input Data Window", "INPUTD.HLP"},
     {"mnuHelpNames", "&Names Window", "NAMES.HLP"},
@@ -229,8 +230,7 @@ void MainWindow::BuildHelpMenu() {
             continue;
         }
         const QString file = item.file;
-        QAction* a = Register(mnuHelp->addAction(item.caption), item.id,
-                              QString(item.id) == "mnuHelpQuaeryn" ? "F1" : QString());
+        QAction* a = Register(mnuHelp->addAction(item.caption), item.id, item.shortcut);
         connect(a, &QAction::triggered, this, [this, file] { ShowHelpText(file); });
     }
 }
