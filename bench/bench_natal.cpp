@@ -6,17 +6,20 @@
 #include <filesystem>
 
 #include "app/CastChart.h"
+#include "app/Commands.h"
 #include "base/AppData.h"
 #include "base/AppDirectory.h"
 #include "base/ReportBuffer.h"
-#include "reports/NatalCommands.h"
 #include "support/Entries.h"
 
 namespace {
 
-using Writer = void (*)(const quaeryn::ChartState&, const quaeryn::ReportContext&, quaeryn::ReportBuffer&);
-
-void RunNatalReport(benchmark::State& state, Writer write) {
+void RunNatalReport(benchmark::State& state, const char* cliName) {
+    const quaeryn::Command* command = quaeryn::AppCommands().Find(cliName);
+    if (!command) {
+        state.SkipWithError("the report is not registered");
+        return;
+    }
     const std::filesystem::path shipped = QUAERYN_SHIPPED_DATA_DIR;
     quaeryn::Options options;
     quaeryn::ReadOptions(shipped / "OPTIONS.OPT", options);
@@ -35,19 +38,17 @@ void RunNatalReport(benchmark::State& state, Writer write) {
         // The data buffer holds every report since the cast; empty it now
         // and then, as a new cast does, before it would warn of its size.
         if (buffer.DataLineCount() > 700) buffer.ResetBuffers();
-        buffer.BeginReport();
-        write(*chart, context, buffer);
-        buffer.ShowDataWindow();
+        quaeryn::RunReport(*command, *chart, context, buffer);
         lines = static_cast<std::size_t>(buffer.PageLineCount());
         benchmark::DoNotOptimize(buffer.PageBuffer().data());
     }
     state.counters["lines"] = static_cast<double>(lines);
 }
 
-BENCHMARK_CAPTURE(RunNatalReport, NatalData, &quaeryn::WriteNatalDataCommand);
-BENCHMARK_CAPTURE(RunNatalReport, NatalAspects, &quaeryn::WriteNatalAspectsCommand);
-BENCHMARK_CAPTURE(RunNatalReport, SolsticePoints, &quaeryn::WriteSolsticePointsCommand);
-BENCHMARK_CAPTURE(RunNatalReport, ArabianParts, &quaeryn::WriteArabianPartsCommand);
-BENCHMARK_CAPTURE(RunNatalReport, AlmutensAndAntiscions, &quaeryn::WriteAlmutensCommand);
+BENCHMARK_CAPTURE(RunNatalReport, NatalData, "natal");
+BENCHMARK_CAPTURE(RunNatalReport, NatalAspects, "aspects");
+BENCHMARK_CAPTURE(RunNatalReport, SolsticePoints, "solstice");
+BENCHMARK_CAPTURE(RunNatalReport, ArabianParts, "parts");
+BENCHMARK_CAPTURE(RunNatalReport, AlmutensAndAntiscions, "almutens");
 
 }  // namespace

@@ -1,13 +1,11 @@
-// Runs the natal reports on real casts with the shipped option and data
-// files, or on small built charts, and hands back their lines.
+// Runs a natal report body on a small built chart with the shipped option
+// and data files, and hands back its lines.
 #pragma once
 
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <vector>
 
-#include "app/CastChart.h"
 #include "base/AppData.h"
 #include "base/AppDirectory.h"
 #include "base/ChartState.h"
@@ -16,9 +14,7 @@
 #include "base/ReportBuffer.h"
 #include "base/ReportContext.h"
 #include "base/Zodiac.h"
-#include "entry/EventEntries.h"
 #include "support/ChartBuilder.h"
-#include "support/Entries.h"
 #include "support/ScriptedPrompt.h"
 
 namespace quaeryn::test {
@@ -43,50 +39,11 @@ public:
         return {page.begin(), page.begin() + out.PageLineCount()};
     }
 
-    // The page of a menu command as the command line prints it: the head and
-    // body after BeginReport, the blank line of showing the page, each line
-    // ended by a line feed.
-    std::string Page(Writer write, const ChartState& chart) {
-        ReportBuffer out(prompt);
-        out.BeginReport();
-        write(chart, ReportContext{options, data, regional, prompt}, out);
-        out.ShowDataWindow();
-        std::string text;
-        for (int i = 0; i <= out.PageLineCount(); ++i) text += out.PageBuffer()[static_cast<std::size_t>(i)] + "\n";
-        return text;
-    }
-
-    std::optional<ChartState> Cast(const EventEntries& entries, const std::string& house) {
-        return CastChart(entries, house, options, regional, prompt);
-    }
-
     Options options;
     AppData data;
     RegionalFormats regional;  // month/day/year, 24-hour clock
     ScriptedPrompt prompt;
 };
-
-// The entries of the real casts the goldens show.
-inline EventEntries LostRingEntries() { return NewYorkEntries("Lost ring"); }
-
-inline EventEntries SydneyEntries() {
-    EventEntries e;
-    e.name = "Will the contract be signed?";
-    e.month = "6";
-    e.day = "21";
-    e.year = "2024";
-    e.hour = "9";
-    e.minute = "15";
-    e.pm = true;
-    e.tz = "-10";
-    e.longDeg = "151";
-    e.longMin = "12";
-    e.east = true;
-    e.latDeg = "33";
-    e.latMin = "52";
-    e.south = true;
-    return e;
-}
 
 // A built chart as a cast leaves it for these reports: the report body
 // names, the solstice points of the longitudes, houses and flags.
