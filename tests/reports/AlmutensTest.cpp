@@ -146,19 +146,8 @@ std::vector<std::string> Contacts(const ChartState& chart) {
     return {lines.begin() + 18, lines.end()};
 }
 
-TEST(Antiscia, TheTableLeavesOutTheSouthNode) {
-    const auto lines = Antiscia(QuietChart().build());
-    EXPECT_EQ(lines[0], "");
-    EXPECT_EQ(lines[2], "");
-    EXPECT_EQ(lines[17], "");
-    for (int row = 3, n = 1; n <= 15; ++n) {
-        if (n == SouthNode) continue;
-        EXPECT_EQ(lines[static_cast<std::size_t>(row++)].substr(2, 10), BodyName10(n)) << n;
-    }
-    EXPECT_TRUE(Contacts(QuietChart().build()).empty());
-}
-
 TEST(Antiscia, BodiesOnEachOthersMirrorsWithinOneDegree) {
+    EXPECT_TRUE(Contacts(QuietChart().build()).empty());
     NatalChart c = QuietChart();
     c.at(Sun, 10).at(Moon, 170);  // 10 Aries and 20 Virgo
     EXPECT_EQ(Contacts(c.build()), (std::vector<std::string>{

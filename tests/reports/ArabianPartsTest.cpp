@@ -41,31 +41,6 @@ int Count(const std::vector<std::string>& lines, const std::string& text) {
                                           [&](const std::string& l) { return l.find(text) != std::string::npos; }));
 }
 
-TEST(ArabianParts, SixtyThreeLinesOfTwoPartsThenTheNote) {
-    NatalRun run;
-    const auto lines = run.Lines(&ArabianPartsReport, NatalChart().build());
-    ASSERT_GE(lines.size(), 2u + 63u + 5u);
-    EXPECT_EQ(lines[0], "");
-    EXPECT_EQ(lines[1], "     Arabian Parts                          Arabian Parts");
-    ASSERT_EQ(ArabianParts().size(), 126u);
-    for (std::size_t k = 0; k < 63; ++k) {
-        const std::string& l = lines[2 + k];
-        EXPECT_EQ(l.size(), 76u) << l;
-        const auto left = ArabianParts()[2 * k], right = ArabianParts()[2 * k + 1];
-        EXPECT_EQ(l.substr(11, 19), " = " + std::string(16 - left.name.size(), ' ') + std::string(left.name)) << l;
-        EXPECT_EQ(l.substr(50, 26), " = " + std::string(16 - right.name.size(), ' ') + std::string(right.name) +
-                                        std::string(7, ' '))
-            << l;
-    }
-    EXPECT_NE(lines[2].find("ABANDONMENT"), std::string::npos);
-    EXPECT_NE(lines[2].find("ADDICTION 1"), std::string::npos);
-    EXPECT_NE(lines[64].find("VIOLENCE"), std::string::npos);
-    EXPECT_NE(lines[64].find("WIDOWHOOD"), std::string::npos);
-    const std::vector<std::string> note = {"", "", "  See QUAERYN WINDOW under HELP for a list of the formulas used.",
-                                           "", ""};
-    EXPECT_EQ(std::vector<std::string>(lines.begin() + 65, lines.begin() + 70), note);
-}
-
 TEST(ArabianParts, FormulasOfPointsCuspsAndFixedDegrees) {
     NatalChart c;
     c.at(Sun, 19).at(Moon, 200).at(Venus, 50).at(Saturn, 300).at(Neptune, 250).at(Uranus, 10);

@@ -42,25 +42,6 @@ NatalRun OrbsRun() {
     return run;
 }
 
-TEST(AspectGrid, FifteenRowsOfFifteenCellsWithTheDiagonal) {
-    NatalRun run = OrbsRun();
-    const Grid g = RunGrid(run, NatalChart().build());
-    ASSERT_EQ(g.lines.size(), 4u + 15u + 5u);
-    EXPECT_EQ(g.lines[0], "");
-    EXPECT_EQ(g.lines[1], std::string(22, ' ') + "NATAL PLANET ASPECTS TO NATAL PLANETS");
-    EXPECT_EQ(g.lines[2], "");
-    EXPECT_EQ(g.lines[3], "        MC  Asc  P.F  S.N  N.N  Moo  Plu  Nep  Ura  Sat  Jup  Mar  Ven  Mer  Sun");
-    const char* labels[16] = {"",        "  SUN  ", "  MER  ", "  VEN  ", "  MAR  ", "  JUP  ",
-                              "  SAT  ", "  URA  ", "  NEP  ", "  PLU  ", "  MOO  ", "  N.N  ",
-                              "  S.N  ", "  P.F  ", "  ASC  ", "  MC   "};
-    for (int i = 1; i <= 15; ++i) {
-        const std::string& row = g.lines[static_cast<std::size_t>(3 + i)];
-        EXPECT_EQ(row.size(), 7u + 75u) << i;
-        EXPECT_EQ(row.substr(0, 7), labels[i]);
-        EXPECT_EQ(g.Cell(i, i), "***  ") << i;
-    }
-}
-
 TEST(AspectGrid, EveryAspectAtTheEdgesOfItsOrb) {
     NatalRun run = OrbsRun();
     run.options.Set(16, 1);

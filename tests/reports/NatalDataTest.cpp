@@ -41,14 +41,6 @@ TEST(NatalData, TheCuspsOfTheHouseSystemInUseComeFirst) {
     EXPECT_EQ(lines[1], "  HOUSE CUSPS - Placidus");
     EXPECT_EQ(lines[2], "  10TH house = 05 CAN 12 11TH house = 08 LEO 40 12TH house = 06 VIR 02");
     EXPECT_EQ(lines[3].substr(0, 25), "   1ST house = 05 LEO 30 ");
-    // Every cusp once, in display order.
-    const std::string all = lines[2] + lines[3] + lines[4] + lines[5];
-    std::size_t at = 0;
-    for (int k = 1; k <= 12; ++k) {
-        const auto found = all.find(std::string(HouseOrdinal(k)) + " house = ", at);
-        ASSERT_NE(found, std::string::npos) << k;
-        at = found;
-    }
     c.chart().HouseSystemCode = "EM";
     EXPECT_EQ(Natal(c.build())[1], "  HOUSE CUSPS - Equal - MC");
 }
