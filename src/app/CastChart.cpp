@@ -10,8 +10,8 @@
 #include "astro/TimeScales.h"
 #include "base/Messages.h"
 #include "base/Numbers.h"
-#include "base/Position.h"
 #include "base/Vocabulary.h"
+#include "base/Zodiac.h"
 
 namespace quaeryn {
 
@@ -104,15 +104,7 @@ bool ParseEntries(const EventEntries& e, const RegionalFormats& regional, ChartS
     return true;
 }
 
-double ComputeAntiscion(double longitude) {
-    const SignPosition p = SplitPosition(longitude);
-    double d = longitude;
-    while (d >= 30) d -= 30;
-    // Mirror across the Cancer-Capricorn axis: 1-6, 2-5, 3-4, 7-12, 8-11, 9-10.
-    static constexpr int kMirror[13] = {0, 6, 5, 4, 3, 2, 1, 12, 11, 10, 9, 8, 7};
-    const int s = p.sign >= 1 && p.sign <= 12 ? p.sign : 1;
-    return (kMirror[s] - 1) * 30.0 + (30.0 - d);
-}
+double ComputeAntiscion(double longitude) { return Antiscion(longitude); }
 
 double FoldDailyMotion(double difference) {
     if (difference > 180) difference -= 360;

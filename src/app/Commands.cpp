@@ -1,6 +1,7 @@
 #include "app/Commands.h"
 
 #include "horary/HoraryCommands.h"
+#include "reports/NatalCommands.h"
 
 namespace quaeryn {
 
@@ -10,6 +11,7 @@ CommandRegistry Assemble() {
     CommandRegistry registry;
     // One line per subsystem.
     RegisterHoraryCommands(registry);
+    RegisterNatalCommands(registry);
     return registry;
 }
 

@@ -44,6 +44,7 @@ void Session::StartUp(const RegionalFormats& formats, const LayoutConstants& scr
     buffer.CurrentDocFile.clear();
     houseCode = HouseCodeFromOption27(options[27]);
     data = LoadDataFiles(dir);
+    NotifyRefusedDataFiles(data, prompt);
     currentNameFile = settings.DataFile;
 }
 

@@ -1,5 +1,8 @@
 #include "base/AppData.h"
 
+#include <cmath>
+
+#include "base/Messages.h"
 #include "base/Numbers.h"
 #include "base/TextFile.h"
 
@@ -26,6 +29,34 @@ std::size_t ReadNumberList(const std::string& text, int16_t* table, std::size_t 
     return count;
 }
 
+bool ReadAlmutenTable(const std::string& text, std::array<int16_t, 361>& table) {
+    table.fill(0);
+    std::size_t count = 0;
+    bool sound = true;
+    std::string field;
+    auto flush = [&]() {
+        if (field.find_first_not_of(" \t") != std::string::npos && count < table.size()) {
+            const double v = NumericValue(field);
+            // Range first: only a value inside it is turned into a number.
+            if (IsNumberText(field) && v >= 0 && v <= kAlmutenNameLimit && std::floor(v) == v)
+                table[count++] = static_cast<int16_t>(v);
+            else
+                sound = false;
+        }
+        field.clear();
+    };
+    for (char c : text) {
+        if (c == ',' || c == '\n' || c == '\r')
+            flush();
+        else
+            field += c;
+        if (!sound) break;
+    }
+    if (sound) flush();
+    if (!sound) table.fill(0);
+    return sound;
+}
+
 AppData LoadDataFiles(const AppDirectory& dir) {
     AppData data;
     if (const auto text = ReadWholeFile(dir.Resolve("STARS.TXT"))) {
@@ -40,11 +71,19 @@ AppData LoadDataFiles(const AppDirectory& dir) {
     };
     load("HCDATA.DAT", data.hcData);
     load("RADIUS.DAT", data.radius);
-    load("ALMUTD1.DAT", data.almutD1);
-    load("ALMUTD2.DAT", data.almutD2);
-    load("ALMUTN1.DAT", data.almutN1);
-    load("ALMUTN2.DAT", data.almutN2);
+    auto loadAlmutens = [&dir, &data](const char* name, std::array<int16_t, 361>& table) {
+        if (const auto text = ReadWholeFile(dir.Resolve(name)); text && !ReadAlmutenTable(*text, table))
+            data.refusedFiles.emplace_back(name);
+    };
+    loadAlmutens("ALMUTD1.DAT", data.almutD1);
+    loadAlmutens("ALMUTD2.DAT", data.almutD2);
+    loadAlmutens("ALMUTN1.DAT", data.almutN1);
+    loadAlmutens("ALMUTN2.DAT", data.almutN2);
     return data;
+}
+
+void NotifyRefusedDataFiles(const AppData& data, UserPrompt& prompt) {
+    for (const auto& file : data.refusedFiles) prompt.notify(msg::DataFileCorrupt(file));
 }
 
 }  // namespace quaeryn

@@ -163,6 +163,10 @@ PromptMessage TimeZoneFileCorrupt() {
     return Make("tz-corrupt", "Error!", "The file TZ.DAT is corrupt.", PromptIcon::Critical);
 }
 
+PromptMessage DataFileCorrupt(const std::string& file) {
+    return Make("data-file-corrupt", "Error!", "The file " + file + " is corrupt.", PromptIcon::Critical);
+}
+
 PromptMessage NameFileUnreadable(const std::string& path) {
     return Make("name-file-unreadable", "Error!",
                 "The name file " + path +

@@ -10,6 +10,13 @@ namespace quaeryn {
 
 namespace {
 
+// A whole number 0 to 99 as two digits: the "00" pattern of a degree, a
+// minute or a second, without the general formatter's work.
+std::string TwoDigits(int n) {
+    if (n < 0 || n > 99) return FormatNumber(static_cast<double>(n), "00");
+    return {static_cast<char>('0' + n / 10), static_cast<char>('0' + n % 10)};
+}
+
 void SplitSignAndDegree(double longitude, SignPosition& p) {
     const double w = std::floor(longitude);
     p.sign = SignOf(longitude);
@@ -41,22 +48,36 @@ SignPosition SplitPositionSeconds(double longitude) {
 
 std::string FormatPosition(double longitude) {
     const SignPosition p = SplitPosition(longitude);
-    return FormatNumber(static_cast<double>(p.degrees), "00") + " " +
-           std::string(SignAbbreviation(p.sign)) + " " + FormatNumber(static_cast<double>(p.minutes), "00");
+    std::string text = TwoDigits(p.degrees);
+    text.reserve(9);
+    text += ' ';
+    text += SignAbbreviation(p.sign);
+    text += ' ';
+    text += TwoDigits(p.minutes);
+    return text;
 }
 
 std::string FormatPositionSeconds(double longitude) {
     const SignPosition p = SplitPositionSeconds(longitude);
-    return FormatNumber(static_cast<double>(p.degrees), "00") + " " +
-           std::string(SignAbbreviation(p.sign)) + " " +
-           FormatNumber(static_cast<double>(p.minutes), "00") + "m " +
-           FormatNumber(static_cast<double>(p.seconds), "00") + "s";
+    std::string text = TwoDigits(p.degrees);
+    text.reserve(14);
+    text += ' ';
+    text += SignAbbreviation(p.sign);
+    text += ' ';
+    text += TwoDigits(p.minutes);
+    text += "m ";
+    text += TwoDigits(p.seconds);
+    text += 's';
+    return text;
 }
 
 std::string DeclinationText(double declination) {
     const SignPosition p = SplitPosition(std::fabs(declination));
-    return FormatNumber(static_cast<double>(p.degrees), "00") + (declination >= 0 ? " N " : " S ") +
-           FormatNumber(static_cast<double>(p.minutes), "00");
+    std::string text = TwoDigits(p.degrees);
+    text.reserve(7);
+    text += declination >= 0 ? " N " : " S ";
+    text += TwoDigits(p.minutes);
+    return text;
 }
 
 }  // namespace quaeryn

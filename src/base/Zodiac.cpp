@@ -24,4 +24,16 @@ double DegreeInSign(double longitude) {
 
 int WholeDegreeInSign(double longitude) { return static_cast<int>(std::floor(DegreeInSign(longitude))); }
 
+double Antiscion(double longitude) {
+    // The mirror of sign s across the Cancer-Capricorn axis: 1-6, 2-5, 3-4,
+    // 7-12, 8-11, 9-10.
+    static constexpr int kMirror[13] = {0, 6, 5, 4, 3, 2, 1, 12, 11, 10, 9, 8, 7};
+    return (kMirror[SignOf(longitude)] - 1) * 30.0 + (30.0 - DegreeInSign(longitude));
+}
+
+double Contrantiscion(double longitude) {
+    const double opposite = Antiscion(longitude) + 180.0;
+    return opposite >= 360.0 ? opposite - 360.0 : opposite;
+}
+
 }  // namespace quaeryn

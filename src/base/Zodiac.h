@@ -19,4 +19,16 @@ double DegreeInSign(double longitude);
 // The whole degree within the sign, 0 to 29.
 int WholeDegreeInSign(double longitude);
 
+// The antiscion (solstice point) of a longitude: its mirror across the
+// Cancer-Capricorn axis, built from the mirrored sign (Aries-Virgo,
+// Taurus-Leo, Gemini-Cancer, Libra-Pisces, Scorpio-Aquarius,
+// Sagittarius-Capricorn) and 30 less the degree within the sign. It equals
+// 180 less the longitude, except that 0 degrees of a sign gives the end of
+// the mirrored sign: 0 Libra gives 360, which every position text writes as
+// 0 Aries.
+double Antiscion(double longitude);
+
+// The contrantiscion: the point opposite the antiscion, 0 up to 360.
+double Contrantiscion(double longitude);
+
 }  // namespace quaeryn

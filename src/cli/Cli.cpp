@@ -31,10 +31,7 @@ namespace {
 // command-line name and menu id: asked for, they are not available in this
 // version rather than unknown. A name the registry holds is never looked
 // for here.
-constexpr std::array<std::string_view, 12> kReportsOfFullerBuilds = {
-    "natal",    "mnuDataNatalData",         "aspects",  "mnuDataNatalAspects",
-    "solstice", "mnuDataNatalAspectsSP",    "parts",    "mnuDataNatalArabianParts",
-    "almutens", "mnuHoraryAlmutens",        "ascii",    "mnuWheelsAscii"};
+constexpr std::array<std::string_view, 2> kReportsOfFullerBuilds = {"ascii", "mnuWheelsAscii"};
 
 // The answer to "already exists" comes from --replace; every other message
 // goes to the caller's prompt as it is.

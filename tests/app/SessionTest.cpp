@@ -163,7 +163,7 @@ TEST(Session, TextReportsNeedAChartAndRunInTheirFrame) {
     const std::vector<std::string> defaultPage = f.session.buffer.PageBuffer();
     const int16_t defaultCount = f.session.buffer.PageLineCount();
     EXPECT_EQ(f.session.RunCommand("no-such-command"), Session::CommandOutcome::UnknownCommand);
-    EXPECT_EQ(f.session.RunCommand("mnuDataNatalData"), Session::CommandOutcome::UnknownCommand);  // not in this build
+    EXPECT_EQ(f.session.RunCommand("mnuWheelsAscii"), Session::CommandOutcome::UnknownCommand);  // not in this build
     EXPECT_EQ(f.session.buffer.PageBuffer(), defaultPage);  // nothing ran
     // By menu id or by command-line name: the default report again.
     for (const char* name : {"mnuHoraryBasics", "basics"}) {

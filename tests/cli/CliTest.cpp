@@ -166,7 +166,8 @@ TEST_F(CliTest, HelpOffersExactlyTheReportsThatRun) {
         p = comma + 2;
     }
     ASSERT_FALSE(offered.empty());
-    EXPECT_NE(std::find(offered.begin(), offered.end(), "basics"), offered.end());
+    for (const char* name : {"natal", "aspects", "solstice", "parts", "basics", "horary-aspects", "almutens"})
+        EXPECT_NE(std::find(offered.begin(), offered.end(), name), offered.end()) << name;
     for (const auto& name : offered) {
         const CliRun r = run(With(NewYork(), {"--report", name}));
         EXPECT_EQ(r.status, 0) << name << ": " << r.err;
@@ -178,6 +179,16 @@ TEST_F(CliTest, HelpOffersExactlyTheReportsThatRun) {
         EXPECT_EQ(r.status, 1) << name;
         EXPECT_NE(r.err.find("not available"), std::string::npos) << name;
     }
+}
+
+TEST_F(CliTest, AnAlmutenTableNamingNoBodyIsReportedAndLeftUnused) {
+    dir_.SeedShippedData();
+    dir_.Write("ALMUTN1.DAT", "1,2,3,17\n");
+    const CliRun r = run(With(NewYork(), {"--report", "almutens", "--house", "R"}));
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "Error!: The file ALMUTN1.DAT is corrupt.\n");
+    // A day chart reads the day tables, which are sound.
+    EXPECT_NE(r.out.find("  10TH HOUSE =  19 AQU 34   SATURN   VENUS   "), std::string::npos) << r.out;
 }
 
 TEST_F(CliTest, UsageErrorsExitOne) {

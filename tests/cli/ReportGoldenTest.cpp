@@ -15,10 +15,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Report(const std::vector<std::string>& chartArgs, const std::string& report) {
+std::string Report(const std::vector<std::string>& chartArgs, const std::string& report,
+                   const std::vector<std::string>& more = {}) {
     const test::TempFolder dir;
     std::vector<std::string> args = {"--app-dir", dir.path().string(), "--report", report};
     args.insert(args.end(), chartArgs.begin(), chartArgs.end());
+    args.insert(args.end(), more.begin(), more.end());
     std::ostringstream out, err;
     StreamPrompt prompt(err);
     test::FixedClock clock(LocalDateTime{2026, 12, 7, 12, 0, 0});
@@ -52,6 +54,25 @@ TEST(ReportGolden, HoraryBasicsOfRealCasts) {
 TEST(ReportGolden, HoraryAspectsAndOtherDegreesOfARealCast) {
     EXPECT_GOLDEN("all_pairs_lost_ring.txt", Report(kLostRing, "horary-aspects"));
     EXPECT_GOLDEN("other_degrees_sydney.txt", Report(kSydney, "other-degrees"));
+}
+
+TEST(ReportGolden, NatalDataOfRealCasts) {
+    EXPECT_GOLDEN("natal_lost_ring.txt", Report(kLostRing, "natal"));
+    EXPECT_GOLDEN("natal_sydney.txt", Report(kSydney, "natal"));
+    EXPECT_GOLDEN("natal_london_lmt.txt", Report(kLondonLmt, "natal"));
+}
+
+TEST(ReportGolden, AspectGridWithAndWithoutTheMinorAspects) {
+    EXPECT_GOLDEN("aspects_lost_ring.txt", Report(kLostRing, "aspects"));
+    EXPECT_GOLDEN("aspects_sydney_minor.txt", Report(kSydney, "aspects", {"--option", "16=1"}));
+}
+
+TEST(ReportGolden, SolsticePointsPartsAndAlmutensOfRealCasts) {
+    EXPECT_GOLDEN("solstice_lost_ring.txt", Report(kLostRing, "solstice"));
+    EXPECT_GOLDEN("solstice_sydney.txt", Report(kSydney, "solstice"));
+    EXPECT_GOLDEN("parts_lost_ring.txt", Report(kLostRing, "parts"));
+    EXPECT_GOLDEN("almutens_lost_ring.txt", Report(kLostRing, "almutens"));
+    EXPECT_GOLDEN("almutens_sydney.txt", Report(kSydney, "almutens"));
 }
 
 }  // namespace

@@ -4,7 +4,9 @@
 #include <QFileSystemModel>
 #include <QItemSelectionModel>
 #include <QMessageBox>
+#include <QAction>
 #include <QImage>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -103,9 +105,15 @@ TEST(MainWindow, AGoodCastShowsTheReportAndTheHiddenMenus) {
     const QString page = data->Text1()->toPlainText();
     EXPECT_TRUE(g.window->trigger("mnuHoraryBasics"));
     EXPECT_EQ(data->Text1()->toPlainText(), page);
+    // Natal Data (F2) shows the cusps of the house system in use.
+    QAction* natal = g.window->action("mnuDataNatalData");
+    ASSERT_NE(natal, nullptr);
+    EXPECT_EQ(natal->shortcut(), QKeySequence(Qt::Key_F2));
+    EXPECT_TRUE(g.window->trigger("mnuDataNatalData"));
+    EXPECT_TRUE(data->Text1()->toPlainText().contains("\n  HOUSE CUSPS - ")) << data->Text1()->toPlainText().toStdString();
     // The reports of subsystems this build leaves out have no items.
-    EXPECT_EQ(g.window->action("mnuDataNatalData"), nullptr);
-    EXPECT_FALSE(g.window->trigger("mnuDataNatalData"));
+    EXPECT_EQ(g.window->action("mnuWheelsAscii"), nullptr);
+    EXPECT_FALSE(g.window->trigger("mnuWheelsAscii"));
 }
 
 TEST(MainWindow, EnterCastsAndEscapeInTheDataWindowHandsBackTheFocus) {
@@ -177,22 +185,24 @@ QStringList Shortcuts(const ui::MainWindow& window) {
 
 TEST(MainWindow, MenusCarryTheirShortcutsOnce) {
     GuiSession g;
-    const std::pair<const char*, const char*> keys[] = {{"mnuFileExit", "F12"},
-                                                        {"mnuHoraryBasics", "F6"},
-                                                        {"mnuHoraryAspects", "F7"},
-                                                        {"mnuHoraryOtherDegrees", "F9"},
-                                                        {"mnuHelpQuaeryn", "F1"}};
+    const std::pair<const char*, const char*> keys[] = {
+        {"mnuFileExit", "F12"},           {"mnuDataNatalData", "F2"},      {"mnuDataNatalAspects", "F3"},
+        {"mnuDataNatalAspectsSP", "F4"},  {"mnuDataNatalArabianParts", "F5"}, {"mnuHoraryBasics", "F6"},
+        {"mnuHoraryAspects", "F7"},       {"mnuHoraryAlmutens", "F8"},     {"mnuHoraryOtherDegrees", "F9"},
+        {"mnuHelpQuaeryn", "F1"}};
     const QStringList all = Shortcuts(*g.window);
     for (const auto& [id, key] : keys) {
         ASSERT_NE(g.window->action(id), nullptr) << id;
         EXPECT_EQ(g.window->action(id)->shortcut().toString(), key) << id;
         EXPECT_EQ(all.count(key), 1) << key;
     }
-    EXPECT_EQ(all.size(), 5);
+    EXPECT_EQ(all.size(), 10);
     EXPECT_EQ(Texts(g.window->menuBar()->actions()),
               (QStringList{"&File", "&Input", "Hou&ses", "&Data", "&Options", "&Help"}));
     EXPECT_EQ(Texts(g.window->action("mnuData")->menu()->actions()),
-              (QStringList{"-", "Horary &Basics", "Horary As&pects", "&Other Degrees and Dwads"}));
+              (QStringList{"Natal &Data", "Natal &Aspects", "Aspects to &Solstice Points", "Arabian &Parts", "-",
+                           "Horary &Basics", "Horary As&pects", "&Almutens and Antiscions",
+                           "&Other Degrees and Dwads"}));
 }
 
 void WriteStandIn(const ChartState& chart, const ReportContext&, ReportBuffer& out) {
