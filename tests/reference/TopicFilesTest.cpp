@@ -76,5 +76,16 @@ TEST(ShippedTopicFiles, WalkToTheEndWithEveryAnswerInItsPlace) {
     }
 }
 
+TEST(ShippedTopicFiles, TheAnalyzerHelpListsEveryTopicWithItsFile) {
+    const auto help = ReadWholeFile(fs::path(QUAERYN_SHIPPED_DATA_DIR) / "ANALYZER.HLP");
+    ASSERT_TRUE(help.has_value());
+    for (const auto& line : SplitLines(*help)) EXPECT_LE(line.size(), 76u) << line;
+    for (const auto& topic : AnalyzerTopics()) {
+        const std::string entry = std::string(topic.caption) + std::string(24 - std::string(topic.caption).size(), ' ') +
+                                  topic.file;
+        EXPECT_NE(help->find(entry), std::string::npos) << entry;
+    }
+}
+
 }  // namespace
 }  // namespace quaeryn
