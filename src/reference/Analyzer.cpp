@@ -74,6 +74,18 @@ const AnalyzerTopic* FindTopic(std::string_view name) {
     return nullptr;
 }
 
+std::vector<std::string> TopicNameList() {
+    std::vector<std::string> list;
+    for (const auto& t : AnalyzerTopics()) {
+        std::string name = t.file;
+        name.resize(name.size() - 3);
+        std::string number = std::to_string(t.number);
+        list.push_back(std::string(2 - number.size(), ' ') + number + "  " + name + std::string(12 - name.size(), ' ') +
+                       t.caption);
+    }
+    return list;
+}
+
 PromptMessage msg::TopicFileMissing() {
     return {"topic-file-missing", "Warning!", "Cannot find correct file.", PromptIcon::Information,
             PromptButtons::Ok};

@@ -46,6 +46,9 @@ const AnalyzerTopic& TopicByNumber(int topic);  // 1 to 24
 // A topic by its number ("12"), its file name ("HOUSE.HA") or the file
 // name without ".HA" ("house"), in any case; nullptr when there is none.
 const AnalyzerTopic* FindTopic(std::string_view name);
+// The 24 topics one to a line: number, file name without ".HA", caption
+// (" 1  GENERAL     General horary").
+std::vector<std::string> TopicNameList();
 
 // The widest line the answer area shows without wrapping, in characters of
 // its fixed-pitch font; topic files keep every line within it.

@@ -101,6 +101,15 @@ TEST(AnalyzerTopics, FoundByNumberOrFileNameInAnyCase) {
     }
 }
 
+TEST(AnalyzerTopics, ListedOneToALineWithNumberNameAndCaption) {
+    const auto list = TopicNameList();
+    ASSERT_EQ(list.size(), 24u);
+    EXPECT_EQ(list[0], " 1  GENERAL     General horary");
+    EXPECT_EQ(list[11], "12  HOUSE       House rulerships");
+    EXPECT_EQ(list[23], "24  HOUSE12     House 12 information");
+    for (const auto& line : list) EXPECT_EQ(FindTopic(line.substr(4, line.find(' ', 4) - 4)), &TopicByNumber(std::stoi(line)));
+}
+
 TEST(HoraryAnalyzer, TheCellInColumnOneRowThreeOpensHouseRulershipsAt12000) {
     TempFolder folder;
     folder.Write("house.ha", kHouseTopic);  // found without regard to case
