@@ -2,6 +2,7 @@
 
 #include "horary/HoraryCommands.h"
 #include "reports/NatalCommands.h"
+#include "reference/ReferenceCommands.h"
 
 namespace quaeryn {
 
@@ -12,6 +13,7 @@ CommandRegistry Assemble() {
     // One line per subsystem.
     RegisterHoraryCommands(registry);
     RegisterNatalCommands(registry);
+    RegisterReferenceCommands(registry);
     return registry;
 }
 

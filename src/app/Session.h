@@ -110,6 +110,11 @@ public:
     // file gives its message and leaves the page as BeginReport left it.
     bool ShowHelpText(const std::string& file);
     std::string HelpFileName;  // the help file last chosen
+    // Shows the page the last lines were written to: the buffer's step of
+    // showing the Data window (unless it is minimized: a blank line, the
+    // nearly-full warning), then the window itself. For the windows that
+    // write into the report.
+    void ShowPage();
 
     ReportContext Context() const { return ReportContext{options, data, regional, prompt}; }
 
@@ -131,7 +136,6 @@ public:
     SessionView view;
 
 private:
-    void ShowPage();
     bool Minimized() const { return view.dataWindowMinimized && view.dataWindowMinimized(); }
 };
 

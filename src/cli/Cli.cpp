@@ -17,6 +17,7 @@
 #include "cli/CliArguments.h"
 #include "entry/InputRules.h"
 #include "entry/NameFile.h"
+#include "reference/Analyzer.h"
 
 namespace quaeryn {
 
@@ -97,6 +98,28 @@ int SaveChart(const CliRequest& r, Session& session) {
     return SaveNameRecord(session.entries, r.saveFile, session.regional, savePrompt) == SaveOutcome::Saved ? 0 : 1;
 }
 
+// --topic: the 24 topics, or one topic file of the data folder walked as
+// the Analyzer shows it; what keeps the file from the format is noted on
+// the error stream.
+int PrintTopic(const std::string& name, const AppDirectory& dir, std::ostream& out, std::ostream& err,
+               UserPrompt& prompt) {
+    const AnalyzerTopic* topic = FindTopic(name);
+    if (!topic) {  // "list": the name was checked with the arguments
+        for (const auto& line : TopicNameList()) out << line << "\n";
+        return 0;
+    }
+    const auto text = ReadWholeFile(dir.Resolve(topic->file));
+    if (!text) {
+        prompt.notify(msg::TopicFileMissing());
+        return 1;
+    }
+    const std::vector<std::string> lines = SplitLines(*text);
+    for (const auto& line : TopicListing(*topic, lines)) out << line << "\n";
+    for (const auto& problem : TopicFileProblems(topic->number, lines))
+        err << "quaeryn-cli: " << topic->file << " " << problem << "\n";
+    return 0;
+}
+
 // A headless session on the data folder, started as the desktop program
 // starts, given the request's entries; then the cast and the reports.
 int RunRequest(const CliRequest& r, std::ostream& out, std::ostream& err, UserPrompt& prompt,
@@ -106,6 +129,7 @@ int RunRequest(const CliRequest& r, std::ostream& out, std::ostream& err, UserPr
         err << "quaeryn-cli: cannot prepare the data folder " << dir.root().string() << "\n";
         return 1;
     }
+    if (!r.topic.empty()) return PrintTopic(r.topic, dir, out, err, prompt);
     SystemClock systemClock;
     Session session(dir, prompt, env.clock ? *env.clock : static_cast<const Clock&>(systemClock));
     session.StartUp(env.regional ? *env.regional : RegionalFromLocale(), LayoutConstants{});

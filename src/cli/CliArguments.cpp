@@ -10,6 +10,7 @@
 #include "base/Options.h"
 #include "base/Prompt.h"
 #include "entry/InputRules.h"
+#include "reference/Analyzer.h"
 
 namespace quaeryn {
 
@@ -66,6 +67,9 @@ void DefineFlags(CLI::App& app, Flags& f, const CommandRegistry& commands, const
                    "Append the entries to this name file as a record instead of casting");
     app.add_flag("--replace", r.replace,
                  "With --save-chart: replace stored records of the same name (default: keep them)");
+    app.add_option("--topic", r.topic,
+                   "Print a Horary Analyzer topic's questions and answers as plain text: its file name "
+                   "(GENERAL, LOST, HOUSE7 ...) or number; 'list' prints the 24 topics");
 
     app.add_option("--name", e.name, "Chart name");
     app.add_option("--month", e.month, "Month as typed");
@@ -121,6 +125,25 @@ bool CheckChartSource(const Flags& f, std::ostream& err) {
     }
     if (!r.nameFile.empty() && r.chartName.empty()) {
         err << "quaeryn-cli: --name-file goes with --chart\n";
+        return false;
+    }
+    return true;
+}
+
+// --topic prints a topic file and casts nothing: it goes alone (with
+// --app-dir), and names one of the 24 topics or "list".
+bool CheckTopic(const Flags& f, std::ostream& err) {
+    const CliRequest& r = f.request;
+    if (r.now || !r.chartName.empty() || !r.nameFile.empty() || !r.saveFile.empty() || f.FieldsGiven() ||
+        !r.reports.empty() || r.json) {
+        err << "quaeryn-cli: --topic prints a topic file and casts nothing; leave out the chart, report and "
+               "--json flags\n";
+        return false;
+    }
+    std::string name = r.topic;
+    for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (name != "list" && !FindTopic(r.topic)) {
+        err << "quaeryn-cli: unknown topic '" << r.topic << "'; --topic list names the 24 topics\n";
         return false;
     }
     return true;
@@ -211,7 +234,9 @@ CliParse ParseCliArguments(const std::vector<std::string>& args, const CommandRe
         err << "quaeryn-cli: choose one of --east/--west and one of --north/--south\n";
         return usageError;
     }
-    if (!ReadOptionOverrides(f, err) || !CheckChartSource(f, err)) return usageError;
+    if (!ReadOptionOverrides(f, err)) return usageError;
+    if (!f.request.topic.empty()) return CheckTopic(f, err) ? CliParse{std::move(f.request), 0} : usageError;
+    if (!CheckChartSource(f, err)) return usageError;
     const bool fields = f.request.chartName.empty() && !f.request.now;
     if (fields && !ApplyFieldForms(f, err)) return usageError;
     if (f.request.reports.empty() && !f.request.json) {

@@ -26,6 +26,7 @@ struct CliRequest {
     std::string nameFile;                          // --name-file
     std::string saveFile;                          // --save-chart
     bool replace = false;                          // --replace
+    std::string topic;                             // --topic NAME or "list": no chart is cast
     // The Input Data entries: with neither --now nor --chart, the fields as
     // typed with the convenience forms and the choices applied; otherwise
     // only what those keep (--lmt with --chart).

@@ -1,14 +1,15 @@
 #include "app/ui/AppWindows.h"
 
+#include "reference/ui/ReferenceWindows.h"
+
 namespace quaeryn::ui {
 
 namespace {
 
 WindowOpeners Assemble() {
     WindowOpeners openers;
-    // One line per subsystem with windows of its own, as
-    // RegisterWheelWindows(openers) from wheel/ui/WheelWindows.h; none of
-    // this build's commands is a window or a tool yet.
+    // One line per subsystem with windows of its own.
+    RegisterReferenceWindows(openers);
     return openers;
 }
 

@@ -121,7 +121,7 @@ WindowContext MainWindow::windowContext() const {
                          session_.currentNameFile,
                          session_.chart,
                          session_.buffer,
-                         [this] { session_.view.showDataWindow(); },
+                         [this] { session_.ShowPage(); },
                          [this](const std::string& id) {
                              return session_.RunCommand(id) == Session::CommandOutcome::Done;
                          }};

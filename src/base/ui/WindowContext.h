@@ -31,7 +31,9 @@ struct WindowContext {
     std::filesystem::path& currentNameFile;  // the name file in use
     const std::optional<ChartState>& chart;  // the chart last cast, if any
     // A window that writes into the report (the report buffer) and shows
-    // the page it wrote.
+    // the page it wrote, as a report shows it: the blank line and the
+    // nearly-full warning of the buffer, then the Data window (nothing
+    // while the Data window is minimized).
     ReportBuffer& buffer;
     std::function<void()> showPage;
     // Runs a registered command by its id (a window's button that writes a

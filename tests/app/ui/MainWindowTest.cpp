@@ -21,6 +21,7 @@
 #include "app/ui/PrintWindow.h"
 #include "base/CommandRegistry.h"
 #include "horary/HoraryCommands.h"
+#include "reference/ReferenceCommands.h"
 #include "base/TextFile.h"
 #include "entry/ui/InputDataWindow.h"
 #include "support/ui/GuiSession.h"
@@ -189,20 +190,20 @@ TEST(MainWindow, MenusCarryTheirShortcutsOnce) {
         {"mnuFileExit", "F12"},           {"mnuDataNatalData", "F2"},      {"mnuDataNatalAspects", "F3"},
         {"mnuDataNatalAspectsSP", "F4"},  {"mnuDataNatalArabianParts", "F5"}, {"mnuHoraryBasics", "F6"},
         {"mnuHoraryAspects", "F7"},       {"mnuHoraryAlmutens", "F8"},     {"mnuHoraryOtherDegrees", "F9"},
-        {"mnuHelpQuaeryn", "F1"}};
+        {"mnuHoraryAnalyzer", "F11"},     {"mnuHelpQuaeryn", "F1"}};
     const QStringList all = Shortcuts(*g.window);
     for (const auto& [id, key] : keys) {
         ASSERT_NE(g.window->action(id), nullptr) << id;
         EXPECT_EQ(g.window->action(id)->shortcut().toString(), key) << id;
         EXPECT_EQ(all.count(key), 1) << key;
     }
-    EXPECT_EQ(all.size(), 10);
+    EXPECT_EQ(all.size(), 11);
     EXPECT_EQ(Texts(g.window->menuBar()->actions()),
-              (QStringList{"&File", "&Input", "Hou&ses", "&Data", "&Options", "&Help"}));
+              (QStringList{"&File", "&Input", "Hou&ses", "&Data", "&Options", "&Keywords", "&Help"}));
     EXPECT_EQ(Texts(g.window->action("mnuData")->menu()->actions()),
               (QStringList{"Natal &Data", "Natal &Aspects", "Aspects to &Solstice Points", "Arabian &Parts", "-",
                            "Horary &Basics", "Horary As&pects", "&Almutens and Antiscions",
-                           "&Other Degrees and Dwads"}));
+                           "&Other Degrees and Dwads", "&Horary Analyzer"}));
 }
 
 void WriteStandIn(const ChartState& chart, const ReportContext&, ReportBuffer& out) {
@@ -217,12 +218,9 @@ CommandRegistry FullerRegistry() {
     using M = CommandMenu;
     namespace o = menu_order;
     CommandRegistry r;
-    r.Add({.id = "mnuKeywords", .kind = K::Tool, .caption = "&Keywords", .menu = M::Bar, .order = o::Keywords,
-           .needsChart = false});
     r.Add({.id = "mnuWheelsDual", .kind = K::Window, .caption = "D&ual Wheel", .menu = M::Bar, .order = o::DualWheel});
-    r.Add({.id = "mnuHoraryAnalyzer", .kind = K::Tool, .caption = "&Horary Analyzer", .shortcut = "F11",
-           .menu = M::Data, .order = o::HoraryAnalyzer});
     RegisterHoraryCommands(r);
+    RegisterReferenceCommands(r);
     r.Add({.id = "mnuWheelsSingleNatal", .kind = K::Window, .caption = "&Wheel", .menu = M::Bar, .order = o::Wheel});
     r.Add({.id = "mnuHoraryAlmutens", .caption = "&Almutens and Antiscions", .shortcut = "F8", .menu = M::Data,
            .order = o::Almutens, .cliName = "almutens", .write = &WriteStandIn});
