@@ -25,11 +25,12 @@ const HouseSystemItem (&HouseSystemItems())[9] {
 }
 
 Session::Session(AppDirectory directory, UserPrompt& userPrompt, const Clock& systemClock,
-                 const CommandRegistry& commandRegistry)
+                 const ZoneSource& computerZone, const CommandRegistry& commandRegistry)
     : dir(std::move(directory)),
       buffer(userPrompt),
       prompt(userPrompt),
       clock(systemClock),
+      zone(computerZone),
       commands(commandRegistry) {
     settings = DefaultSettings(dir.root());
     currentNameFile = settings.DataFile;
@@ -92,7 +93,7 @@ void Session::OpenInputWindows() {
     if (view.commitEntries) view.commitEntries();
     buffer.CurrentDocFile.clear();
     buffer.ResetBuffers();
-    if (entries.name == "Now") RefreshPresentTime(entries, clock.now(), prompt);
+    if (entries.name == "Now") RefreshPresentTime(entries, PresentMomentAt(clock.now(), zone), prompt);
     if (view.entriesOpened) view.entriesOpened();
 }
 

@@ -24,6 +24,7 @@
 #include "base/ReportBuffer.h"
 #include "base/ReportContext.h"
 #include "base/Settings.h"
+#include "base/ZoneSource.h"
 #include "entry/EventEntries.h"
 
 namespace quaeryn {
@@ -64,7 +65,8 @@ struct SessionView {
 
 class Session {
 public:
-    Session(AppDirectory dir, UserPrompt& prompt, const Clock& clock,
+    // The clock and the computer's zone give the present moment of "NOW".
+    Session(AppDirectory dir, UserPrompt& prompt, const Clock& clock, const ZoneSource& zone,
             const CommandRegistry& commands = AppCommands());
 
     // ---- start-up and shut-down
@@ -91,7 +93,8 @@ public:
     // does first).
     bool Cast(AfterCast after = AfterCast::DefaultReport);
     // The "&Input" command: forgets the document file and the data buffer,
-    // refreshes the date and time of a chart named "Now" from the clock, and
+    // refreshes the date, time and zone of a chart named "Now" from the
+    // clock and the computer's zone, and
     // has the view show the entry windows.
     void OpenInputWindows();
     // The house-system switch: checks one system (unknown codes give
@@ -127,6 +130,7 @@ public:
     std::filesystem::path currentNameFile;
     UserPrompt& prompt;
     const Clock& clock;
+    const ZoneSource& zone;
     const CommandRegistry& commands;
     SessionView view;
 

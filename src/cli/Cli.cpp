@@ -110,7 +110,8 @@ int RunRequest(const CliRequest& r, std::ostream& out, std::ostream& err, UserPr
         return 1;
     }
     SystemClock systemClock;
-    Session session(dir, prompt, env.clock ? *env.clock : static_cast<const Clock&>(systemClock));
+    Session session(dir, prompt, env.clock ? *env.clock : static_cast<const Clock&>(systemClock),
+                    env.zone ? *env.zone : static_cast<const ZoneSource&>(SystemZone::Instance()));
     session.StartUp(env.regional ? *env.regional : RegionalFromLocale(), LayoutConstants{});
     for (const auto& [line, value] : r.options) session.options.Set(line, value);
     session.houseCode = r.house.empty() ? HouseCodeFromOption27(session.options[27]) : r.house;
@@ -119,7 +120,8 @@ int RunRequest(const CliRequest& r, std::ostream& out, std::ostream& err, UserPr
     if (!r.chartName.empty()) {
         if (!TakeStoredChart(r, session, err)) return 1;
     } else if (r.now) {
-        FillPresentMoment(session.entries, session.clock.now(), session.options, session.prompt);
+        FillPresentMoment(session.entries, PresentMomentAt(session.clock.now(), session.zone), session.options,
+                          session.prompt);
     }
     if (!r.saveFile.empty()) return SaveChart(r, session);
 

@@ -9,6 +9,7 @@
 #include "base/Clock.h"
 #include "base/Prompt.h"
 #include "base/RegionalFormats.h"
+#include "base/ZoneSource.h"
 
 namespace quaeryn {
 
@@ -29,6 +30,7 @@ private:
 struct CliEnvironment {
     const Clock* clock = nullptr;                 // the system clock when null
     const RegionalFormats* regional = nullptr;    // the process locale when null
+    const ZoneSource* zone = nullptr;             // the computer's zone when null
 };
 
 // Runs the command line (args without the program name). Returns the exit

@@ -58,7 +58,7 @@ void DefineFlags(CLI::App& app, Flags& f, const CommandRegistry& commands, const
     app.add_option("--report", r.reports,
                    "Print a report: " + reportNames + " (default " + (fallback ? fallback->cliName : "") + ")")
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
-    app.add_flag("--now", r.now, "Cast the present moment at the default place of options 18-24");
+    app.add_flag("--now", r.now, "Cast the present moment (the computer's clock and zone) at the default place of options 19-24");
     app.add_option("--chart", r.chartName, "Cast a stored chart of the name file");
     app.add_option("--name-file", r.nameFile,
                    "The name file for --chart (default: the settings' DataFile, else Horary.fil)");

@@ -27,6 +27,7 @@ protected:
         regional_.iDate = 0;
         env_.regional = &regional_;
         env_.clock = &clock_;
+        env_.zone = &zone_;
     }
 
     int Run(std::vector<std::string> args, ScriptedPrompt& prompt) {
@@ -48,6 +49,7 @@ protected:
     test::TempFolder root_;
     RegionalFormats regional_;
     test::FixedClock clock_{LocalDateTime{2001, 3, 5, 12, 0, 0}};
+    test::FixedZone zone_;
     CliEnvironment env_;
     std::ostringstream out_, err_;
 };

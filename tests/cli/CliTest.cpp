@@ -28,6 +28,7 @@ protected:
         StreamPrompt prompt(err);
         CliEnvironment env;
         env.clock = &clock_;
+        env.zone = &zone_;
         env.regional = &regional_;
         CliRun r;
         r.status = runCli(args, out, err, prompt, env);
@@ -45,6 +46,7 @@ protected:
 
     test::TempFolder dir_;
     test::FixedClock clock_{LocalDateTime{2026, 12, 7, 18, 40, 0}};
+    test::FixedZone zone_;  // a computer on universal time
     RegionalFormats regional_;
 };
 
@@ -128,15 +130,53 @@ TEST_F(CliTest, ConvenienceFormsSetTheSameTexts) {
     EXPECT_EQ(j["LongitudeSide"], "EAST");
 }
 
-TEST_F(CliTest, NowUsesTheClockAndTheDefaultPlace) {
-    const CliRun r = run({"--now", "--json"});
-    ASSERT_EQ(r.status, 0) << r.err;
-    const auto j = nlohmann::json::parse(r.out);
-    EXPECT_EQ(j["ChartName"], "Now");
-    EXPECT_EQ(j["Day"], 7);
-    EXPECT_EQ(j["AmPmText"], "P.M.");
-    EXPECT_NEAR(j["ClockTime"].get<double>(), 6.40, 1e-12);
-    EXPECT_NEAR(j["ZoneHours"].get<double>(), 5, 1e-12);  // shipped default: New York
+// --now reads the clock in the computer's own zone and puts that zone in the
+// zone box, so the chart's universal time is the clock's instant on every
+// machine. The expected Julian days are the instants' own (2440587.5 plus
+// the seconds since 1970 over 86400).
+TEST_F(CliTest, NowCastsTheClocksInstantInTheComputersZone) {
+    const std::vector<std::string> delhi = {"--option", "19=77", "--option", "20=13", "--option", "21=1",
+                                            "--option", "22=28", "--option", "23=37"};
+    struct Case {
+        const char* what;
+        LocalDateTime universal;
+        long offsetSeconds;
+        std::vector<std::string> place;
+        int day;
+        double clockTime;
+        const char* amPm;
+        double zoneHours;
+        double julianDay;
+    } cases[] = {
+        {"a computer on universal time", {2026, 12, 7, 18, 40, 0}, 0, {}, 7, 6.40, "P.M.", 0, 2461382.2777778},
+        {"New York in winter", {2026, 12, 7, 18, 40, 0}, -5 * 3600, {}, 7, 1.40, "P.M.", 5, 2461382.2777778},
+        {"New York on summer time", {2026, 7, 4, 16, 0, 0}, -4 * 3600, {}, 4, 12.00, "P.M.", 4, 2461226.1666667},
+        {"a half-hour zone past midnight", {2026, 12, 7, 18, 40, 0}, 19800, delhi, 8, 12.10, "A.M.", -5.5,
+         2461382.2777778},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        clock_.set(c.universal);
+        zone_.set(c.offsetSeconds);
+        const CliRun r = run(With({"--now", "--json"}, c.place));
+        ASSERT_EQ(r.status, 0) << r.err;
+        const auto j = nlohmann::json::parse(r.out);
+        EXPECT_EQ(j["ChartName"], "Now");
+        EXPECT_EQ(j["Day"], c.day);
+        EXPECT_NEAR(j["ClockTime"].get<double>(), c.clockTime, 1e-12);
+        EXPECT_EQ(j["AmPmText"], c.amPm);
+        EXPECT_DOUBLE_EQ(j["ZoneHours"].get<double>(), c.zoneHours);
+        EXPECT_NEAR(j["JulianDayNumber"].get<double>() + j["UtDayFraction"].get<double>() - 0.5, c.julianDay,
+                    1e-6);
+    }
+    // The header shows the zone that was used.
+    clock_.set({2026, 12, 7, 18, 40, 0});
+    zone_.set(0);
+    const CliRun header = run({"--now"});
+    ASSERT_EQ(header.status, 0) << header.err;
+    EXPECT_NE(header.out.find("  07 Dec 2026    TZ = 0.0      6.40 P.M.   40.45 NORTH    73.58 WEST"),
+              std::string::npos)
+        << header.out;
 }
 
 TEST_F(CliTest, OptionOverridesChooseTheHouseSystem) {

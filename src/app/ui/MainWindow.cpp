@@ -118,6 +118,7 @@ WindowContext MainWindow::windowContext() const {
                          session_.regional,
                          session_.prompt,
                          session_.clock,
+                         session_.zone,
                          session_.currentNameFile,
                          session_.chart,
                          session_.buffer,
@@ -367,7 +368,7 @@ void MainWindow::ShowOptionsWindow() {
 }
 
 void MainWindow::ClockTick() {
-    const LocalDateTime now = session_.clock.now();
+    const LocalDateTime now = LocalTimeAt(session_.clock.now(), session_.zone);
     const std::string date = session_.regional.FormatDate({now.day, now.month, now.year});
     setWindowTitle(QString(kCaptionPrefix) + Q(date) + "     " +
                    Q(session_.regional.LongTime(now.hour * 3600L + now.minute * 60L + now.second)));

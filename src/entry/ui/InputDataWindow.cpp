@@ -158,7 +158,8 @@ InputDataWindow::InputDataWindow(const WindowContext& context, EventEntries& ent
     connect(Label1, &QLabel::linkActivated, this, [this] { Label1_Click(); });
 
     // Load: the present moment at the default place.
-    FillPresentMoment(entries_, context_.clock.now(), context_.options, context_.prompt);
+    FillPresentMoment(entries_, PresentMomentAt(context_.clock.now(), context_.zone), context_.options,
+                      context_.prompt);
     LoadEntries();
 }
 
@@ -232,7 +233,8 @@ void InputDataWindow::optWest_Click() {
 
 void InputDataWindow::cmdNow_Click() {
     CommitEntries();
-    FillPresentMoment(entries_, context_.clock.now(), context_.options, context_.prompt);
+    FillPresentMoment(entries_, PresentMomentAt(context_.clock.now(), context_.zone), context_.options,
+                      context_.prompt);
     LoadEntries();
 }
 
