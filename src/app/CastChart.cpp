@@ -12,6 +12,7 @@
 #include "base/Numbers.h"
 #include "base/Position.h"
 #include "base/Vocabulary.h"
+#include "base/Zodiac.h"
 
 namespace quaeryn {
 
@@ -122,8 +123,9 @@ double FoldDailyMotion(double difference) {
 
 void ApplyPartOfFortune(ChartState& chart, float option191) {
     const double sun = chart.Longitude[body::Sun], moon = chart.Longitude[body::Moon], ascendant = chart.Ascendant;
-    // The Sun in houses 1 to 6 is below the horizon: a night chart.
-    const bool night = NumericValue(chart.HousePositionText.substr(0, 2)) < 7;
+    // The Sun below the horizon of the true Ascendant is a night chart, in
+    // every house system.
+    const bool night = BelowHorizon(sun, ascendant);
     double part = moon + ascendant - sun;  // day formula
     if (option191 != 0 && (option191 == 1 || night)) part = sun + ascendant - moon;
     chart.Longitude[body::Fortune] = Normalize360(part);

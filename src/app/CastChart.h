@@ -39,7 +39,7 @@ double FoldDailyMotion(double difference);
 // The Part of Fortune (body 13) from the Sun, Moon and Ascendant: option 191
 // = 0 always the day formula (Moon + Ascendant - Sun), 1 always the night
 // formula (Sun + Ascendant - Moon), any other value the night formula when
-// the Sun stands in houses 1 to 6 by HousePositionText.
+// the Sun is below the horizon (from the Ascendant on to the Descendant).
 void ApplyPartOfFortune(ChartState& chart, float option191);
 
 // The house-system code of a checked menu entry; "P" for anything unknown.

@@ -24,4 +24,6 @@ double DegreeInSign(double longitude) {
 
 int WholeDegreeInSign(double longitude) { return static_cast<int>(std::floor(DegreeInSign(longitude))); }
 
+bool BelowHorizon(double longitude, double ascendant) { return Normalize360(longitude - ascendant) < 180.0; }
+
 }  // namespace quaeryn

@@ -19,4 +19,12 @@ double DegreeInSign(double longitude);
 // The whole degree within the sign, 0 to 29.
 int WholeDegreeInSign(double longitude);
 
+// True when a point of the ecliptic is below the horizon: from the
+// Ascendant on to the Descendant, the half of the zodiac that rises next.
+// A point on the Ascendant counts below, one on the Descendant above, as
+// the house placement counts a body on a cusp. This is the horizon in every
+// house system, also where the 1st cusp is not the Ascendant (Equal - MC,
+// Meridian, Morinus).
+bool BelowHorizon(double longitude, double ascendant);
+
 }  // namespace quaeryn

@@ -15,7 +15,9 @@ namespace basics {
 std::vector<std::string> StrictureLines(const ChartState& chart) {
     std::vector<std::string> lines;
     auto add = [&](const char* text) { lines.push_back(std::string("  ") + text); };
-    const double ascDegree = DegreeInSign(CuspOfHouse(chart, 1));
+    // Early or late is the Ascendant's own degree (body 14), which is the
+    // 1st cusp only in the systems that start the houses from it.
+    const double ascDegree = DegreeInSign(chart.ChartLongitude[body::Ascendant]);
     const int saturnHouse = chart.HouseOf(body::Saturn);
     const double seventh = CuspOfHouse(chart, 7);
     const double moon = chart.ChartLongitude[body::Moon];

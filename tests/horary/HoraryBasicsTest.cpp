@@ -35,8 +35,13 @@ TEST(Strictures, EachAtItsBounds) {
         {"Ascendant 27°00'", [](ChartBuilder& b) { b.cuspsFromAscendant(177.0); }, {"  ASCENDANT is late."}},
         {"Ascendant 29°59'", [](ChartBuilder& b) { b.cuspsFromAscendant(179.99); }, {"  ASCENDANT is late."}},
         {"Ascendant 26°59'", [](ChartBuilder& b) { b.cuspsFromAscendant(176.98); }, {}},
-        // Early and late read the 1st cusp; via combusta reads the Ascendant itself.
-        {"cusp and Ascendant differ", [](ChartBuilder& b) { b.cusp(1, 121.0).at(Ascendant, 200.0); },
+        // Early, late and via combusta read the Ascendant itself (body 14),
+        // not a 1st cusp that lies elsewhere (Equal - MC, Meridian, Morinus).
+        {"an early 1st cusp, the Ascendant at 20 Libra", [](ChartBuilder& b) { b.cusp(1, 121.0).at(Ascendant, 200.0); },
+         {"  ASCENDANT is in Via Combusta."}},
+        {"a 1st cusp at 15 Leo, the Ascendant at 29 Libra", [](ChartBuilder& b) { b.cusp(1, 135.0).at(Ascendant, 209.0); },
+         {"  ASCENDANT is late.", "  ASCENDANT is in Via Combusta."}},
+        {"a late 1st cusp, the Ascendant at 1 Scorpio", [](ChartBuilder& b) { b.cusp(1, 178.0).at(Ascendant, 211.0); },
          {"  ASCENDANT is early.", "  ASCENDANT is in Via Combusta."}},
         {"Saturn in the 1st", [](ChartBuilder& b) { b.house(Saturn, 1); }, {"  SATURN is in the 1st house."}},
         {"Saturn in the 7th", [](ChartBuilder& b) { b.house(Saturn, 7); }, {"  SATURN is in the 7th house."}},
