@@ -38,12 +38,16 @@ std::vector<std::string> StrictureLines(const ChartState& chart) {
 void HoraryBasicsReport(const ChartState& chart, const ReportContext& context, ReportBuffer& out) {
     out.AppendBlankLine();
 
-    // The planetary hour; beyond 66 degrees north it is not computed.
+    // The planetary hour; beyond 66 degrees north it is not computed, and
+    // where the Sun does not rise or set that day it cannot be.
     if (chart.LatitudeDm > 66.0f) {
         out.AppendLine("  Latitude is too extreme to calculate planetary hour ruler.");
     } else {
         const PlanetaryDayHour ruler = PlanetaryDayAndHour(chart, context);
-        out.AppendLine("  " + ruler.dayText + "    " + ruler.hourText);
+        if (ruler.found)
+            out.AppendLine("  " + ruler.dayText + "    " + ruler.hourText);
+        else
+            out.AppendLine("  Planetary hour ruler cannot be calculated at this latitude and date.");
     }
 
     out.AppendBlankLine();

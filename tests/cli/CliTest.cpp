@@ -91,6 +91,19 @@ TEST_F(CliTest, RefusesInvalidEntriesWithTheMessagesAndExitTwo) {
     EXPECT_EQ(meridian.status, 0) << meridian.err;
 }
 
+TEST_F(CliTest, APolarDateWarnsAndNamesNoPlanetaryHour) {
+    const CliRun r = run({"--name", "Polar", "--date", "2020-06-21", "--time", "12:00", "--tz", "0", "--long",
+                          "0W00", "--lat", "80S00", "--house", "M"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err,
+              "Warning!: I cannot find sunrise. The latitude is too extreme.\n"
+              "Warning!: I cannot find sunset. The latitude is too extreme.\n");
+    EXPECT_NE(r.out.find("\n\n  Planetary hour ruler cannot be calculated at this latitude and date.\n\n"
+                         "  STRICTURES and WARNINGS - \n"),
+              std::string::npos)
+        << r.out;
+}
+
 TEST_F(CliTest, JsonCarriesTheTimeQuantities) {
     const CliRun r = run({"--json", "--name", "J2000", "--date", "2000-01-01", "--time", "12:00", "--tz", "0",
                        "--long", "0W00", "--lat", "51N28"});
