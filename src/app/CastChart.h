@@ -1,5 +1,5 @@
-// The cast pipeline: validation of the entries, parsing into the chart
-// record, and the engine's steps.
+// The cast pipeline: validation of the entries (entry/EntryChecks), parsing
+// into the chart record, and the engine's steps.
 #pragma once
 
 #include <optional>
@@ -9,20 +9,10 @@
 #include "base/Options.h"
 #include "base/Prompt.h"
 #include "base/RegionalFormats.h"
+#include "entry/EntryChecks.h"
 #include "entry/EventEntries.h"
 
 namespace quaeryn {
-
-// The three validation steps; each shows one message per failed rule and
-// returns true when one failed (InputError = 1). They never clear it.
-bool CheckEntriesComplete(const EventEntries& e, UserPrompt& prompt);
-bool CheckLatitudeLimit(const EventEntries& e, const std::string& houseCode, UserPrompt& prompt);
-bool CheckEntryRanges(const EventEntries& e, UserPrompt& prompt);
-// ReportInputError: the entry-error message.
-void ReportInputError(UserPrompt& prompt);
-
-// All three checks, always all of them; true when the entries are valid.
-bool ValidateEntries(const EventEntries& e, const std::string& houseCode, UserPrompt& prompt);
 
 // ParseEntries: the event fields from the entries. False when a value does
 // not fit its field (a day or month beyond 16 bits); the chart is then not
