@@ -108,9 +108,9 @@ bool ChartIsFinite(const ChartState& c) {
 
 std::optional<ChartState> CastChart(const EventEntries& entries, const std::string& houseCode,
                                     const Options& options, const RegionalFormats& regional,
-                                    UserPrompt& prompt) {
+                                    UserPrompt& prompt, EntryFaults* faults) {
     // Validate the entries: every rule runs, and any failure stops the cast.
-    if (!ValidateEntries(entries, houseCode, prompt)) return std::nullopt;
+    if (!ValidateEntries(entries, houseCode, prompt, faults)) return std::nullopt;
 
     // A fresh record with the event fields, the precession terms and the
     // report names of the bodies.

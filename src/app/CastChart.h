@@ -35,13 +35,14 @@ void ApplyPartOfFortune(ChartState& chart, float option191);
 // The house-system code of a checked menu entry; "P" for anything unknown.
 std::string NormalizeHouseCode(const std::string& code);
 
-// CastChart: validates (one message per failed rule) and, when the entries
-// pass, computes the new chart. Nothing when validation fails or the
-// computation breaks down (with its message); the caller's chart is then
-// untouched.
+// CastChart: validates (one message per failed rule, naming its fields)
+// and, when the entries pass, computes the new chart. Nothing when
+// validation fails or the computation breaks down (with its message); the
+// caller's chart is then untouched. The fields that failed go into
+// `faults` when given.
 std::optional<ChartState> CastChart(const EventEntries& entries, const std::string& houseCode,
                                     const Options& options, const RegionalFormats& regional,
-                                    UserPrompt& prompt);
+                                    UserPrompt& prompt, EntryFaults* faults = nullptr);
 
 // True when every number of the chart is finite.
 bool ChartIsFinite(const ChartState& chart);

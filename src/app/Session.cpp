@@ -78,7 +78,8 @@ bool Session::Cast(AfterCast after) {
     if (view.commitEntries) view.commitEntries();
     if (view.castStarting) view.castStarting();
     buffer.ResetBuffers();
-    auto cast = CastChart(entries, houseCode, options, regional, prompt);
+    refusal.clear();
+    auto cast = CastChart(entries, houseCode, options, regional, prompt, &refusal);
     const bool done = cast.has_value();
     if (done) {
         chart = std::move(cast);

@@ -25,6 +25,7 @@
 #include "base/ReportContext.h"
 #include "base/Settings.h"
 #include "base/ZoneSource.h"
+#include "entry/EntryChecks.h"
 #include "entry/EventEntries.h"
 
 namespace quaeryn {
@@ -55,6 +56,7 @@ struct SessionView {
     // A cast begins (the Time Zones window closes, the busy pointer shows)
     // and ends; a refused cast leaves the entry windows showing the entries.
     std::function<void()> castStarting;
+    // After a refused cast the session's refusal names the failing fields.
     std::function<void(bool cast)> castFinished;
     // A cast succeeded: hide the entry windows, show what needs a chart.
     std::function<void()> chartCast;
@@ -126,6 +128,9 @@ public:
     EventEntries entries;
     std::string houseCode = "P";
     std::optional<ChartState> chart;
+    // The fields the last cast refused, in the order of its messages; empty
+    // after a cast that went through.
+    EntryFaults refusal;
     ReportBuffer buffer;
     std::filesystem::path currentNameFile;
     UserPrompt& prompt;

@@ -4,7 +4,7 @@ namespace quaeryn::msg {
 
 namespace {
 PromptMessage Make(const char* id, const char* title, std::string text, PromptIcon icon) {
-    return PromptMessage{id, title, std::move(text), icon, PromptButtons::Ok};
+    return PromptMessage{id, title, std::move(text), {}, icon, PromptButtons::Ok};
 }
 }  // namespace
 

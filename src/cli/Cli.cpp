@@ -22,6 +22,7 @@ namespace quaeryn {
 
 PromptAnswer StreamPrompt::ask(const PromptMessage& message) {
     err_ << message.title << ": " << message.text << "\n";
+    if (!message.detail.empty()) err_ << message.detail << "\n";
     return message.buttons == PromptButtons::YesNo ? yesNo_ : PromptAnswer::Ok;
 }
 
@@ -90,12 +91,10 @@ bool TakeStoredChart(const CliRequest& r, Session& session, std::ostream& err) {
 }
 
 // --save-chart: the entries checked as a cast would check them (so that the
-// stored chart can be cast again) and appended; nothing is written after a
-// message.
+// stored chart can be cast again; the latitude limit belongs to the house
+// system of a cast) and appended; nothing is written after a message.
 int SaveChart(const CliRequest& r, Session& session) {
-    const bool refused =
-        CheckEntriesComplete(session.entries, session.prompt) | CheckEntryRanges(session.entries, session.prompt);
-    if (refused) return 2;
+    if (!ValidateEntriesToStore(session.entries, session.prompt)) return 2;
     ReplaceAnswerPrompt savePrompt(session.prompt, r.replace);
     return SaveNameRecord(session.entries, r.saveFile, session.regional, savePrompt) == SaveOutcome::Saved ? 0 : 1;
 }

@@ -13,8 +13,9 @@
 
 namespace quaeryn {
 
-// Prints every message as "Title: text" on a stream and answers questions
-// with a fixed answer (No unless told otherwise).
+// Prints every message as "Title: text" on a stream, its detail on the
+// lines after it, and answers questions with a fixed answer (No unless told
+// otherwise).
 class StreamPrompt final : public UserPrompt {
 public:
     explicit StreamPrompt(std::ostream& err, PromptAnswer yesNoAnswer = PromptAnswer::No)

@@ -1,24 +1,80 @@
 // The validation rules of the cast: the entries are checked as typed, one
-// message per failed rule, every rule run. The cast, the command line and
-// the name-file save of quaeryn-cli apply them.
+// message per failed rule, every rule run. Each message names the fields
+// that failed it and how ("minute: 60 is past 59"), so the window can put
+// the focus on the first of them and the command line can print them. The
+// cast, the command line and the name-file save of quaeryn-cli apply them.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "base/Prompt.h"
 #include "entry/EventEntries.h"
 
 namespace quaeryn {
 
-// The three validation steps; each shows one message per failed rule and
-// returns true when one failed (InputError = 1). They never clear it.
-bool CheckEntriesComplete(const EventEntries& e, UserPrompt& prompt);
-bool CheckLatitudeLimit(const EventEntries& e, const std::string& houseCode, UserPrompt& prompt);
-bool CheckEntryRanges(const EventEntries& e, UserPrompt& prompt);
-// ReportInputError: the entry-error message.
-void ReportInputError(UserPrompt& prompt);
+// The entries of the Input Data window, in its order.
+enum class EntryField {
+    Name,
+    Month,
+    Day,
+    Year,
+    Hour,
+    Minute,
+    AmPm,
+    Zone,
+    LongDeg,
+    LongMin,
+    EastWest,
+    LatDeg,
+    LatMin,
+    NorthSouth,
+};
 
-// All three checks, always all of them; true when the entries are valid.
-bool ValidateEntries(const EventEntries& e, const std::string& houseCode, UserPrompt& prompt);
+// How the messages name a field: "month", "time zone", "longitude degrees".
+const char* EntryFieldName(EntryField field);
+
+// A field that failed a rule, and the rule as the user reads it.
+struct FieldFault {
+    EntryField field;
+    std::string rule;  // "60 is past 59"
+    // "minute: 60 is past 59"
+    std::string Line() const;
+    bool operator==(const FieldFault&) const = default;
+};
+using EntryFaults = std::vector<FieldFault>;
+
+// The lines of faults, one a line, as a message's detail.
+std::string FaultLines(const EntryFaults& faults);
+
+// An entry text as a fault line shows it: "empty" for an empty text, control
+// characters as "?", and a long text cut short.
+std::string ShownText(const std::string& text);
+
+// The validation steps; each shows one message per failed rule, with the
+// lines of the fields that failed it as the message's detail, adds those
+// faults to `faults` when given, and returns true when a rule failed
+// (InputError = 1). They never clear it.
+//
+// The three of the Input Data window: entries present and the zone's side,
+// the latitude limit of the house systems that need it, the ranges.
+bool CheckEntriesComplete(const EventEntries& e, UserPrompt& prompt, EntryFaults* faults = nullptr);
+bool CheckLatitudeLimit(const EventEntries& e, const std::string& houseCode, UserPrompt& prompt,
+                        EntryFaults* faults = nullptr);
+bool CheckEntryRanges(const EventEntries& e, UserPrompt& prompt, EntryFaults* faults = nullptr);
+// ReportInputError: the entry-error message (with the lines of the fields
+// that failed, when given).
+void ReportInputError(UserPrompt& prompt, const EntryFaults& faults = {});
+
+// Every check, always all of them; true when the entries are valid.
+bool ValidateEntries(const EventEntries& e, const std::string& houseCode, UserPrompt& prompt,
+                     EntryFaults* faults = nullptr);
+// The same without the latitude limit, which belongs to the house system
+// of a cast: what a stored record must pass to be cast again.
+bool ValidateEntriesToStore(const EventEntries& e, UserPrompt& prompt, EntryFaults* faults = nullptr);
+
+// The field to put the focus on: the first failing one in the window's order.
+std::optional<EntryField> FirstFailingField(const EntryFaults& faults);
 
 }  // namespace quaeryn

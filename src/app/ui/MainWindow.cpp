@@ -100,7 +100,11 @@ void MainWindow::AttachToSession() {
     };
     view.castFinished = [this](bool cast) {
         QApplication::restoreOverrideCursor();
-        if (!cast && input_) input_->LoadEntries();
+        if (!cast && input_) {
+            input_->LoadEntries();
+            // The user corrects where the first refused field is.
+            if (const auto field = FirstFailingField(session_.refusal)) input_->FocusField(*field);
+        }
     };
     view.chartCast = [this] { OnChartCast(); };
     view.openWindow = [this](const Command& command) {
