@@ -20,6 +20,39 @@ PromptMessage LatitudeTooHigh() {
                 PromptIcon::Information);
 }
 
+PromptMessage NameLineBreak() {
+    return Make("name-line-break", "Warning!",
+                "Error in natal input data section. The name cannot hold a line break. Please correct.",
+                PromptIcon::Information);
+}
+
+PromptMessage EntryNotNumber() {
+    return Make("entry-not-number", "Warning!",
+                "Error in natal input data section. Date, time and place take whole numbers typed as digits, "
+                "and the time zone a number of hours. Please correct.",
+                PromptIcon::Information);
+}
+
+PromptMessage DayPastMonthEnd() {
+    return Make("day-past-month-end", "Warning!",
+                "Error in natal input data section. The day is past the end of its month. Please correct.",
+                PromptIcon::Information);
+}
+
+PromptMessage LongitudePast180() {
+    return Make("longitude-past-180", "Warning!",
+                "Error in natal input data section. A longitude cannot pass 180 degrees 00 minutes. Please "
+                "correct.",
+                PromptIcon::Information);
+}
+
+PromptMessage LatitudePast90() {
+    return Make("latitude-past-90", "Warning!",
+                "Error in natal input data section. A latitude cannot pass 90 degrees 00 minutes. Please "
+                "correct.",
+                PromptIcon::Information);
+}
+
 PromptMessage CastFailed(const std::string& reason) {
     return Make("cast-failed", "Error!",
                 "The chart cannot be computed for these entries (" + reason +

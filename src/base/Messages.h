@@ -9,6 +9,12 @@ namespace quaeryn::msg {
 
 PromptMessage InputError();
 PromptMessage LatitudeTooHigh();
+// The entry rules beyond those of the Input Data window's own checks.
+PromptMessage NameLineBreak();
+PromptMessage EntryNotNumber();
+PromptMessage DayPastMonthEnd();
+PromptMessage LongitudePast180();
+PromptMessage LatitudePast90();
 PromptMessage CastFailed(const std::string& reason);
 PromptMessage BufferFull();
 PromptMessage BufferNearlyFull();

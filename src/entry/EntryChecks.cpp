@@ -1,5 +1,9 @@
 #include "entry/EntryChecks.h"
 
+#include <algorithm>
+#include <array>
+#include <cmath>
+
 #include "base/Messages.h"
 #include "base/Numbers.h"
 
@@ -38,6 +42,67 @@ private:
     bool& failed_;
     EntryFaults faults_;
 };
+
+struct DigitField {
+    EntryField field;
+    const std::string EventEntries::*text;
+};
+constexpr std::array<DigitField, 9> kDigitFields = {{
+    {EntryField::Month, &EventEntries::month},
+    {EntryField::Day, &EventEntries::day},
+    {EntryField::Year, &EventEntries::year},
+    {EntryField::Hour, &EventEntries::hour},
+    {EntryField::Minute, &EventEntries::minute},
+    {EntryField::LongDeg, &EventEntries::longDeg},
+    {EntryField::LongMin, &EventEntries::longMin},
+    {EntryField::LatDeg, &EventEntries::latDeg},
+    {EntryField::LatMin, &EventEntries::latMin},
+}};
+
+bool AllDigits(const std::string& text) {
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// The zone as its key filter lets it be typed: digits with a "-" before
+// them and one "." among them. Blanks around it are allowed, since the
+// window's own sign rule writes the number with a leading blank.
+bool IsZoneText(const std::string& text) {
+    std::size_t i = 0;
+    while (i < text.size() && text[i] == ' ') ++i;
+    if (i < text.size() && text[i] == '-') ++i;
+    std::size_t digits = 0, points = 0;
+    for (; i < text.size() && text[i] != ' '; ++i) {
+        if (text[i] >= '0' && text[i] <= '9')
+            ++digits;
+        else if (text[i] == '.' && points++ == 0)
+            continue;
+        else
+            return false;
+    }
+    while (i < text.size() && text[i] == ' ') ++i;
+    return digits > 0 && i == text.size();
+}
+
+// A line break or any other control character, including the Unicode line
+// and paragraph separators and the next-line mark in UTF-8.
+bool HoldsControlCharacter(const std::string& text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c < 0x20 || c == 0x7f) return true;
+        if (c == 0xc2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) == 0x85) return true;
+        if (c == 0xe2 && i + 2 < text.size() && static_cast<unsigned char>(text[i + 1]) == 0x80 &&
+            (static_cast<unsigned char>(text[i + 2]) == 0xa8 || static_cast<unsigned char>(text[i + 2]) == 0xa9))
+            return true;
+    }
+    return false;
+}
+
+const char* MonthName(int month) {
+    static constexpr std::array<const char*, 12> kNames = {"January", "February", "March",     "April",
+                                                          "May",     "June",     "July",      "August",
+                                                          "September", "October", "November", "December"};
+    return kNames[static_cast<std::size_t>(month - 1)];
+}
 
 }  // namespace
 
@@ -82,6 +147,13 @@ std::string ShownText(const std::string& text) {
     }
     if (text.size() > kLongest) shown += "...";
     return shown;
+}
+
+int DaysInMonth(int month, int year) {
+    static constexpr std::array<int, 12> kDays = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month < 1 || month > 12) return 0;
+    const bool leap = year <= 1582 ? year % 4 == 0 : (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return kDays[static_cast<std::size_t>(month - 1)] + (month == 2 && leap ? 1 : 0);
 }
 
 void ReportInputError(UserPrompt& prompt, const EntryFaults& faults) {
@@ -162,11 +234,55 @@ bool CheckEntryRanges(const EventEntries& e, UserPrompt& prompt, EntryFaults* fa
     return failed;
 }
 
+bool CheckEntryTexts(const EventEntries& e, UserPrompt& prompt, EntryFaults* faults) {
+    bool failed = false;
+    Rule rule(prompt, faults, failed);
+
+    // A line break would split the header's name line.
+    if (HoldsControlCharacter(e.name)) rule.Fault(EntryField::Name, "holds a line break or control character");
+    rule.Report(msg::NameLineBreak());
+
+    // What the key filters keep out: anything but digits, and in the zone
+    // anything but a number made of digits, "-" and ".".
+    for (const auto& [field, member] : kDigitFields) {
+        const std::string& text = e.*member;
+        if (text.empty() || AllDigits(text)) continue;
+        rule.Fault(field, Said(text, IsNumberText(text) && Value(text) < 0 ? "is negative" : "is not a whole number"));
+    }
+    if (!e.tz.empty() && !IsZoneText(e.tz)) rule.Fault(EntryField::Zone, Said(e.tz, "is not a number of hours"));
+    rule.Report(msg::EntryNotNumber());
+
+    // A day past the end of its month, for a date the other rules let pass.
+    if (AllDigits(e.month) && AllDigits(e.day) && AllDigits(e.year)) {
+        const double month = Value(e.month), day = Value(e.day), year = Value(e.year);
+        if (month >= 1 && month <= 12 && day >= 1 && day <= 31 && year >= 100 && year <= 2099) {
+            const int m = static_cast<int>(month), y = static_cast<int>(year);
+            const int last = DaysInMonth(m, y);
+            if (day > last)
+                rule.Fault(EntryField::Day, ShownText(e.day) + " is past " + std::to_string(last) +
+                                                ", the last day of " + MonthName(m) + " " + std::to_string(y));
+        }
+    }
+    rule.Report(msg::DayPastMonthEnd());
+
+    if (Value(e.longDeg) == 180 && Value(e.longMin) > 0)
+        rule.Fault(EntryField::LongMin, Said(e.longMin, "is past 180 degrees 00 minutes"));
+    rule.Report(msg::LongitudePast180());
+
+    if (Value(e.latDeg) > 90)
+        rule.Fault(EntryField::LatDeg, Said(e.latDeg, "is past 90"));
+    else if (Value(e.latDeg) == 90 && Value(e.latMin) > 0)
+        rule.Fault(EntryField::LatMin, Said(e.latMin, "is past 90 degrees 00 minutes"));
+    rule.Report(msg::LatitudePast90());
+    return failed;
+}
+
 bool ValidateEntries(const EventEntries& e, const std::string& houseCode, UserPrompt& prompt, EntryFaults* faults) {
     bool inputError = false;
     inputError |= CheckEntriesComplete(e, prompt, faults);
     inputError |= CheckLatitudeLimit(e, houseCode, prompt, faults);
     inputError |= CheckEntryRanges(e, prompt, faults);
+    inputError |= CheckEntryTexts(e, prompt, faults);
     return !inputError;
 }
 
@@ -174,6 +290,7 @@ bool ValidateEntriesToStore(const EventEntries& e, UserPrompt& prompt, EntryFaul
     bool inputError = false;
     inputError |= CheckEntriesComplete(e, prompt, faults);
     inputError |= CheckEntryRanges(e, prompt, faults);
+    inputError |= CheckEntryTexts(e, prompt, faults);
     return !inputError;
 }
 

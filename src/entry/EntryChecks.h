@@ -63,6 +63,16 @@ bool CheckEntriesComplete(const EventEntries& e, UserPrompt& prompt, EntryFaults
 bool CheckLatitudeLimit(const EventEntries& e, const std::string& houseCode, UserPrompt& prompt,
                         EntryFaults* faults = nullptr);
 bool CheckEntryRanges(const EventEntries& e, UserPrompt& prompt, EntryFaults* faults = nullptr);
+// The rules for what the window's key filters and choices keep out but a
+// paste, a stored record or the command line can bring in, in this order:
+// a name with a line break; a field with more than its key filter lets
+// through (digits; the zone a number with "-" and "."), which refuses
+// signs and fractions too; a day past the end of its month (the Julian
+// calendar's leap years up to 1582, the Gregorian from 1583, as the time
+// step counts them); a longitude past 180 degrees 00 minutes; a latitude
+// past 90 degrees 00 minutes, in every house system.
+bool CheckEntryTexts(const EventEntries& e, UserPrompt& prompt, EntryFaults* faults = nullptr);
+
 // ReportInputError: the entry-error message (with the lines of the fields
 // that failed, when given).
 void ReportInputError(UserPrompt& prompt, const EntryFaults& faults = {});
@@ -76,5 +86,9 @@ bool ValidateEntriesToStore(const EventEntries& e, UserPrompt& prompt, EntryFaul
 
 // The field to put the focus on: the first failing one in the window's order.
 std::optional<EntryField> FirstFailingField(const EntryFaults& faults);
+
+// The number of days of a month (1 to 12) of a year, with the Julian
+// calendar's leap years up to 1582 and the Gregorian ones from 1583.
+int DaysInMonth(int month, int year);
 
 }  // namespace quaeryn

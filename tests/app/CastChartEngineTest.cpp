@@ -140,20 +140,6 @@ TEST(DailyMotion, FoldsIntoHalfACircle) {
     for (const auto& c : cases) EXPECT_DOUBLE_EQ(FoldDailyMotion(c.difference), c.folded) << c.difference;
 }
 
-TEST(CastChart, ArithmeticThatBreaksDownEndsTheCastWithItsMessage) {
-    // A latitude typed as -80 degrees passes every entry rule (only values
-    // above 66 are refused), but the Placidus semi-arcs have no solution there.
-    EventEntries e = NewYork(5, 3, 2001);
-    e.latDeg = "-80";
-    Options options;
-    test::ScriptedPrompt prompt;
-    prompt.expect("cast-failed");
-    EXPECT_FALSE(CastChart(e, "P", options, RegionalFormats{}, prompt));
-    // The same entries cast in a system that works at any latitude.
-    test::ScriptedPrompt quiet;
-    EXPECT_TRUE(CastChart(e, "M", options, RegionalFormats{}, quiet));
-}
-
 TEST(ChartIsFinite, FindsANonFiniteValueAnywhere) {
     const auto c = Cast(NewYork(5, 3, 2001));
     ASSERT_TRUE(c);

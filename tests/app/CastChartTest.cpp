@@ -62,8 +62,9 @@ TEST(CastChart, TheFirstFailingFieldInTheWindowsOrder) {
         {"minute 60", [](EventEntries& e) { e.minute = "60"; }, EntryField::Minute},
         {"latitude first by rule, minute first by place",
          [](EventEntries& e) { e.latDeg = "70"; e.minute = "60"; }, EntryField::Minute},
-        {"longitude 181 and an empty year",
-         [](EventEntries& e) { e.longDeg = "181"; e.year = ""; }, EntryField::Year},
+        {"a negative longitude and an empty year",
+         [](EventEntries& e) { e.longDeg = "-7"; e.year = ""; }, EntryField::Year},
+        {"the name", [](EventEntries& e) { e.name = "a\nb"; e.tz = "x"; }, EntryField::Name},
     };
     for (const auto& c : cases) {
         EventEntries e = test::NewYorkEntries();
@@ -96,6 +97,33 @@ TEST(CastChart, MessagesCarryTheirTitlesTextsAndIcons) {
     EXPECT_EQ(prompt.seen()[0].detail, "latitude degrees: 70 is past 66 in this house system");
     EXPECT_EQ(prompt.seen()[1].detail, "year: 2100 is past 2099");
 
+    // The rules for what the window keeps out, in the same voice.
+    ScriptedPrompt more;
+    more.allow("name-line-break").allow("entry-not-number").allow("day-past-month-end");
+    more.allow("longitude-past-180").allow("latitude-past-90");
+    e = NewYork();
+    e.name = "a\nb";
+    e.tz = "five";
+    e.month = "2";
+    e.day = "30";
+    e.longDeg = "180";
+    e.longMin = "1";
+    e.latDeg = "91";
+    EXPECT_FALSE(CastChart(e, "M", options, regional, more));
+    const std::vector<std::string> texts = {
+        "Error in natal input data section. The name cannot hold a line break. Please correct.",
+        "Error in natal input data section. Date, time and place take whole numbers typed as digits, and "
+        "the time zone a number of hours. Please correct.",
+        "Error in natal input data section. The day is past the end of its month. Please correct.",
+        "Error in natal input data section. A longitude cannot pass 180 degrees 00 minutes. Please correct.",
+        "Error in natal input data section. A latitude cannot pass 90 degrees 00 minutes. Please correct.",
+    };
+    ASSERT_EQ(more.seen().size(), texts.size());
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        EXPECT_EQ(more.seen()[i].title, "Warning!");
+        EXPECT_EQ(more.seen()[i].text, texts[i]);
+        EXPECT_EQ(more.seen()[i].icon, PromptIcon::Information);
+    }
 }
 
 TEST(ParseEntries, FillsTheEventFields) {
@@ -154,16 +182,12 @@ TEST(ParseEntries, DateTextFollowsTheRegionalOrder) {
     }
 }
 
-TEST(CastChart, AnOversizedDayEndsTheCastWithAMessage) {
-    // 40000 passes the checks (only > 31 is refused, and negatives are not
-    // checked) but cannot be held in 16 bits.
+TEST(ParseEntries, AValueBeyondSixteenBitsIsNoChart) {
+    // The checks keep such a day out of a cast; parsing alone refuses it too.
     EventEntries e = NewYork();
     e.day = "-40000";
-    ScriptedPrompt prompt;
-    prompt.expect("cast-failed");
-    Options options;
-    RegionalFormats regional;
-    EXPECT_FALSE(CastChart(e, "P", options, regional, prompt));
+    ChartState chart;
+    EXPECT_FALSE(ParseEntries(e, RegionalFormats{}, chart));
 }
 
 TEST(ComputeAntiscion, MirrorsAcrossTheSolstitialAxis) {

@@ -74,7 +74,10 @@ TEST_F(CliTest, PrintsTheHeaderOfTheDefaultReport) {
 // on standard output. The entries that pass cast with status 0.
 TEST_F(CliTest, RefusesInvalidEntriesWithTheMessagesTheirFieldsAndExitTwo) {
     const std::map<std::string, PromptMessage> messages = {
-        {"input-error", msg::InputError()}, {"latitude-too-high", msg::LatitudeTooHigh()}};
+        {"input-error", msg::InputError()},           {"latitude-too-high", msg::LatitudeTooHigh()},
+        {"entry-not-number", msg::EntryNotNumber()},  {"day-past-month-end", msg::DayPastMonthEnd()},
+        {"longitude-past-180", msg::LongitudePast180()}, {"latitude-past-90", msg::LatitudePast90()},
+        {"name-line-break", msg::NameLineBreak()}};
     for (const auto& c : test::RefusedEntries()) {
         SCOPED_TRACE(c.what);
         const CliRun r = run(test::FlagsOf(c));

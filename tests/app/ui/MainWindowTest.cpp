@@ -69,6 +69,23 @@ TEST(MainWindow, BadEntriesOnOkShowTheirMessagesFocusTheFirstFailingFieldAndCast
          {"input-error", "input-error"}, "month: 13 is past 12", &InputDataWindow::txtMonth},
         {"latitude 67", [](InputDataWindow* w) { w->txtLatDeg->setText("67"); }, {"latitude-too-high"},
          "latitude degrees: 67 is past 66 in this house system", &InputDataWindow::txtLatDeg},
+        // Pasted texts pass the key filters; the cast refuses them.
+        {"a pasted day and zone", [](InputDataWindow* w) {
+             w->txtTZ->setText("5:30");
+             w->txtDay->setText("5x");
+         },
+         {"entry-not-number"}, "day: 5x is not a whole number\ntime zone: 5:30 is not a number of hours",
+         &InputDataWindow::txtDay},
+        {"31 February", [](InputDataWindow* w) {
+             w->txtMonth->setText("2");
+             w->txtDay->setText("31");
+         },
+         {"day-past-month-end"}, "day: 31 is past 28, the last day of February 2001", &InputDataWindow::txtDay},
+        {"a pasted name with a line break and minute 60", [](InputDataWindow* w) {
+             w->txtBirthMinute->setText("60");
+             w->txtName->setText("Lost\nring");
+         },
+         {"input-error", "name-line-break"}, "minute: 60 is past 59", &InputDataWindow::txtName},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
