@@ -150,7 +150,11 @@ int RunRequest(const CliRequest& r, std::ostream& out, std::ostream& err, UserPr
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, UserPrompt& prompt,
            const CliEnvironment& env) {
     const CliParse parsed = ParseCliArguments(args, AppCommands(), kDefaultReport, out, err);
-    return parsed.request ? RunRequest(*parsed.request, out, err, prompt, env) : parsed.exitStatus;
+    if (!parsed.request) return parsed.exitStatus;
+    // Entries refused as they were read: one entry error each, naming it.
+    for (const FieldFault& fault : parsed.request->refused) ReportInputError(prompt, {fault});
+    if (!parsed.request->refused.empty()) return 2;
+    return RunRequest(*parsed.request, out, err, prompt, env);
 }
 
 }  // namespace quaeryn

@@ -23,7 +23,7 @@ std::string Said(const std::string& text, const std::string& predicate) {
 class Rule {
 public:
     Rule(UserPrompt& prompt, EntryFaults* all, bool& failed) : prompt_(prompt), all_(all), failed_(failed) {}
-    void Fault(EntryField field, std::string rule) { faults_.push_back({field, std::move(rule)}); }
+    void Fault(EntryField field, std::string rule) { faults_.push_back({field, std::move(rule), {}}); }
     // True when the rule failed.
     bool Report(PromptMessage message) {
         if (faults_.empty()) return false;
@@ -126,7 +126,9 @@ const char* EntryFieldName(EntryField field) {
     return "";
 }
 
-std::string FieldFault::Line() const { return std::string(EntryFieldName(field)) + ": " + rule; }
+std::string FieldFault::Line() const {
+    return (label.empty() ? std::string(EntryFieldName(field)) : label) + ": " + rule;
+}
 
 std::string FaultLines(const EntryFaults& faults) {
     std::string lines;

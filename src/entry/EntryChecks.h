@@ -38,7 +38,8 @@ const char* EntryFieldName(EntryField field);
 // A field that failed a rule, and the rule as the user reads it.
 struct FieldFault {
     EntryField field;
-    std::string rule;  // "60 is past 59"
+    std::string rule;   // "60 is past 59"
+    std::string label;  // the name the line gives, when not the field's own ("time" for --time)
     // "minute: 60 is past 59"
     std::string Line() const;
     bool operator==(const FieldFault&) const = default;

@@ -98,6 +98,44 @@ TEST_F(CliTest, RefusesInvalidEntriesWithTheMessagesTheirFieldsAndExitTwo) {
     }
 }
 
+// What the flags' forms and choices refuse is an entry error too: exit 2,
+// one message with its line each, and no cast.
+TEST_F(CliTest, RefusedFormsAndMissingChoicesExitTwo) {
+    const std::string entry = "Warning!: Error in natal input data section. Please correct.\n";
+    struct Case {
+        std::vector<std::string> args;
+        std::string err;
+    } cases[] = {
+        {{"--name", "t", "--date", "2001-03-05", "--time", "25:00", "--tz", "5", "--long", "73W58", "--lat", "40N45"},
+         entry + "time: 25:00 is past 23:59\n"},
+        {{"--name", "t", "--date", "5 March", "--time", "10:30", "--tz", "5", "--long", "73W58", "--lat", "40N45"},
+         entry + "date: 5 March is not YYYY-MM-DD\n"},
+        {{"--name", "t", "--date", "2001-03-05", "--time", "10:30", "--tz", "5", "--long", "73X58", "--lat", "40N45"},
+         entry + "long: 73X58 is not like 73W58 or 2E20\n"},
+        // The cast's own rules see what the forms gave.
+        {{"--name", "t", "--date", "2001-03-05", "--time", "10:60", "--tz", "5", "--long", "73W58", "--lat", "40N45"},
+         entry + "minute: 60 is past 59\n"},
+        {{"--name", "t", "--date", "2001-03-05", "--time", "10:30", "--tz", "5", "--long", "180W59", "--lat", "40N45"},
+         "Warning!: Error in natal input data section. A longitude cannot pass 180 degrees 00 minutes. Please "
+         "correct.\nlongitude minutes: 59 is past 180 degrees 00 minutes\n"},
+        {{"--name", "t", "--date", "2001-03-05", "--time", "10:30", "--tz", "5", "--long", "73W58", "--lat", "91N00",
+          "--house", "M"},
+         "Warning!: Error in natal input data section. A latitude cannot pass 90 degrees 00 minutes. Please "
+         "correct.\nlatitude degrees: 91 is past 90\n"},
+        {{"--name", "t", "--month", "3", "--day", "5", "--year", "2001", "--hour", "10", "--minute", "30", "--tz", "5",
+          "--long-deg", "73", "--long-min", "58", "--lat-deg", "40", "--lat-min", "45"},
+         entry + "A.M./P.M.: neither --am nor --pm, nor a --time\n" + entry +
+             "E/W: neither --east nor --west, nor a --long\n" + entry +
+             "N/S: neither --north nor --south, nor a --lat\n"},
+    };
+    for (const auto& c : cases) {
+        const CliRun r = run(c.args);
+        EXPECT_EQ(r.status, 2) << c.err;
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err, c.err);
+    }
+}
+
 TEST_F(CliTest, APolarDateWarnsAndNamesNoPlanetaryHour) {
     const CliRun r = run({"--name", "Polar", "--date", "2020-06-21", "--time", "12:00", "--tz", "0", "--long",
                           "0W00", "--lat", "80S00", "--house", "M"});
@@ -244,8 +282,8 @@ TEST_F(CliTest, UsageErrorsExitOne) {
     EXPECT_EQ(run(With(NewYork(), {"--report", "nonsense"})).status, 1);
     EXPECT_EQ(run(With(NewYork(), {"--house", "Q"})).status, 1);
     EXPECT_EQ(run(With(NewYork(), {"--pm"})).status, 1);  // --am and --pm together
-    EXPECT_EQ(run({"--date", "5 March"}).status, 1);
-    EXPECT_EQ(run({"--long", "73X58"}).status, 1);
+    EXPECT_EQ(run(With(NewYork(), {"--date", "2001-03-05"})).status, 1);  // and --day, --month, --year
+    EXPECT_EQ(run({"--now", "--tz", "0"}).status, 1);
     // Nothing to cast: a pointer to the usage, not a row of entry errors.
     for (const std::vector<std::string>& args : {std::vector<std::string>{}, {"--json"}, {"--report", "basics"}}) {
         const CliRun r = run(args);
