@@ -148,6 +148,12 @@ PromptMessage CommaInName() {
                 PromptIcon::Critical);
 }
 
+PromptMessage QuoteInName() {
+    return Make("name-quote", "Warning!",
+                "You cannot have a double quotation mark in the name. Please remove it and try again.",
+                PromptIcon::Critical);
+}
+
 PromptMessage NameMissing() {
     return Make("name-missing", "Warning!",
                 "Please fill in a name for the chart before saving it. A record without a name "
@@ -202,6 +208,15 @@ PromptMessage NameFileUnreadable(const std::string& path) {
                     " cannot be read to its end: its last record is incomplete or the file cannot "
                     "be opened. Nothing was saved. Please correct the file with Edit this List and "
                     "save again.",
+                PromptIcon::Critical);
+}
+
+PromptMessage NameListEndsEarly(const std::string& path) {
+    return Make("name-list-ends-early", "Error!",
+                "The name file " + path +
+                    " has a record without a name, and the list of names ends there: a chart saved after it "
+                    "could not be found. Nothing was saved. Please name or remove that record with Edit this "
+                    "List and save again.",
                 PromptIcon::Critical);
 }
 

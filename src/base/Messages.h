@@ -34,6 +34,7 @@ PromptMessage NoSunset();
 
 // Name files and the time-zone table.
 PromptMessage CommaInName();
+PromptMessage QuoteInName();
 PromptMessage NameMissing();
 // The Yes/No question for a stored record of the same name, showing its
 // fields as stored.
@@ -47,6 +48,9 @@ PromptMessage TimeZoneFileCorrupt();
 // A save refused because the chosen name file cannot be read to its end;
 // nothing is written.
 PromptMessage NameFileUnreadable(const std::string& path);
+// A save refused because a record without a name ends the file's list of
+// names early: a record saved after it could not be found.
+PromptMessage NameListEndsEarly(const std::string& path);
 // A save that could not write the name file or its backup; both are left
 // as they were.
 PromptMessage NameFileWriteFailed(const std::string& path);

@@ -83,20 +83,6 @@ bool IsZoneText(const std::string& text) {
     return digits > 0 && i == text.size();
 }
 
-// A line break or any other control character, including the Unicode line
-// and paragraph separators and the next-line mark in UTF-8.
-bool HoldsControlCharacter(const std::string& text) {
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (c < 0x20 || c == 0x7f) return true;
-        if (c == 0xc2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) == 0x85) return true;
-        if (c == 0xe2 && i + 2 < text.size() && static_cast<unsigned char>(text[i + 1]) == 0x80 &&
-            (static_cast<unsigned char>(text[i + 2]) == 0xa8 || static_cast<unsigned char>(text[i + 2]) == 0xa9))
-            return true;
-    }
-    return false;
-}
-
 const char* MonthName(int month) {
     static constexpr std::array<const char*, 12> kNames = {"January", "February", "March",     "April",
                                                           "May",     "June",     "July",      "August",
@@ -149,6 +135,18 @@ std::string ShownText(const std::string& text) {
     }
     if (text.size() > kLongest) shown += "...";
     return shown;
+}
+
+bool HoldsControlCharacter(const std::string& text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c < 0x20 || c == 0x7f) return true;
+        if (c == 0xc2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) == 0x85) return true;
+        if (c == 0xe2 && i + 2 < text.size() && static_cast<unsigned char>(text[i + 1]) == 0x80 &&
+            (static_cast<unsigned char>(text[i + 2]) == 0xa8 || static_cast<unsigned char>(text[i + 2]) == 0xa9))
+            return true;
+    }
+    return false;
 }
 
 int DaysInMonth(int month, int year) {

@@ -53,6 +53,11 @@ std::string FaultLines(const EntryFaults& faults);
 // characters as "?", and a long text cut short.
 std::string ShownText(const std::string& text);
 
+// True when a text holds a line break or any other control character (the
+// Unicode line and paragraph separators and the next-line mark too, in
+// UTF-8): such a name would split a header line or a name-file record.
+bool HoldsControlCharacter(const std::string& text);
+
 // The validation steps; each shows one message per failed rule, with the
 // lines of the fields that failed it as the message's detail, adds those
 // faults to `faults` when given, and returns true when a rule failed

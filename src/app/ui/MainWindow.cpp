@@ -284,12 +284,10 @@ InputDataWindow* MainWindow::inputWindow() {
 }
 
 void MainWindow::SaveToDisk() {
-    // A name with a comma, or no name at all, is refused before any file
-    // is chosen; SaveNameRecord gives the message and writes nothing.
-    const std::string& name = session_.entries.name;
-    const bool refused = name.find(',') != std::string::npos ||
-                         name.find_first_not_of(" \t") == std::string::npos;
-    if (!refused) {
+    // A name the save refuses (a comma, no name, a double quotation mark, a
+    // line break) is refused before any file is chosen; SaveNameRecord gives
+    // the message and writes nothing.
+    if (!NameRefusedForSave(session_.entries.name)) {
         const QString start = session_.currentNameFile.empty()
                                   ? Q((session_.dir.root() / "Horary.fil").string())
                                   : Q(session_.currentNameFile.string());
