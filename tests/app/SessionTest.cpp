@@ -140,14 +140,17 @@ TEST(Session, OpenInputWindowsRefreshesANowChartAndKeepsThePlace) {
     f.session.entries.name = "Now";
     f.session.entries.longDeg = "2";
     f.session.entries.east = true;
+    // 21:14 universal time on a computer an hour ahead of it.
+    f.zone.set(3600);
     f.session.OpenInputWindows();
     const EventEntries& e = f.session.entries;
     EXPECT_EQ(e.month, "12");
     EXPECT_EQ(e.day, "6");
     EXPECT_EQ(e.year, "2026");
-    EXPECT_EQ(e.hour, "9");
+    EXPECT_EQ(e.hour, "10");
     EXPECT_EQ(e.minute, "14");
     EXPECT_TRUE(e.pm);
+    EXPECT_EQ(e.tz, "-1");  // the time's zone comes with it
     EXPECT_EQ(e.longDeg, "2");
     EXPECT_TRUE(e.east);
     EXPECT_EQ(f.session.buffer.DataLineCount(), 0);

@@ -227,6 +227,16 @@ TEST_F(CliTest, NowCastsTheClocksInstantInTheComputersZone) {
         EXPECT_NEAR(j["JulianDayNumber"].get<double>() + j["UtDayFraction"].get<double>() - 0.5, c.julianDay,
                     1e-6);
     }
+    // A computer in Tokyo with the default place in New York: a zone east of
+    // Greenwich with a west longitude is refused, as a typed one would be,
+    // rather than cast fourteen hours wrong.
+    zone_.set(9 * 3600);
+    const CliRun tokyo = run({"--now"});
+    EXPECT_EQ(tokyo.status, 2);
+    EXPECT_EQ(tokyo.err,
+              "Warning!: Error in natal input data section. Please correct.\n"
+              "time zone: -9 is below -2 with W chosen\n");
+
     // The header shows the zone that was used.
     clock_.set({2026, 12, 7, 18, 40, 0});
     zone_.set(0);
