@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 
 #include "base/Messages.h"
 #include "base/Numbers.h"
