@@ -26,60 +26,6 @@ constexpr std::array<const char*, 16> kReportBodyNames = {
 
 }  // namespace
 
-void ReportInputError(UserPrompt& prompt) { prompt.notify(msg::InputError()); }
-
-bool CheckEntriesComplete(const EventEntries& e, UserPrompt& prompt) {
-    bool failed = false;
-    auto rule = [&](bool fails) {
-        if (fails) {
-            ReportInputError(prompt);
-            failed = true;
-        }
-    };
-    rule(Value(e.month) == 0 || Value(e.day) == 0 || Value(e.year) == 0);
-    rule(e.month.empty() || e.day.empty() || e.year.empty());
-    rule(e.hour.empty() || e.minute.empty() || e.tz.empty());
-    rule(e.longDeg.empty() || e.longMin.empty());
-    rule(e.latDeg.empty() || e.latMin.empty());
-    rule(Value(e.tz) < -2 && !e.east);
-    return failed;
-}
-
-bool CheckLatitudeLimit(const EventEntries& e, const std::string& houseCode, UserPrompt& prompt) {
-    if (houseCode == "M" || houseCode == "I") return false;
-    const double deg = Value(e.latDeg);
-    if (deg > 66 || (deg == 66 && Value(e.latMin) > 0)) {
-        prompt.notify(msg::LatitudeTooHigh());
-        return true;
-    }
-    return false;
-}
-
-bool CheckEntryRanges(const EventEntries& e, UserPrompt& prompt) {
-    bool failed = false;
-    auto rule = [&](bool fails) {
-        if (fails) {
-            ReportInputError(prompt);
-            failed = true;
-        }
-    };
-    rule(Value(e.month) > 12 || Value(e.day) > 31 || Value(e.year) > 2099);
-    rule(Value(e.hour) > 12 || Value(e.minute) > 59);
-    rule(Value(e.tz) > 12 || Value(e.tz) < -13);
-    rule(Value(e.longDeg) > 180 || Value(e.longMin) > 59);
-    rule(Value(e.latMin) > 59);
-    rule(Value(e.year) < 100);
-    return failed;
-}
-
-bool ValidateEntries(const EventEntries& e, const std::string& houseCode, UserPrompt& prompt) {
-    bool inputError = false;
-    inputError |= CheckEntriesComplete(e, prompt);
-    inputError |= CheckLatitudeLimit(e, houseCode, prompt);
-    inputError |= CheckEntryRanges(e, prompt);
-    return !inputError;
-}
-
 bool ParseEntries(const EventEntries& e, const RegionalFormats& regional, ChartState& chart) {
     const auto day = RoundToInt16(Value(e.day));
     const auto month = RoundToInt16(Value(e.month));
@@ -114,8 +60,9 @@ double FoldDailyMotion(double difference) {
 
 void ApplyPartOfFortune(ChartState& chart, float option191) {
     const double sun = chart.Longitude[body::Sun], moon = chart.Longitude[body::Moon], ascendant = chart.Ascendant;
-    // The Sun in houses 1 to 6 is below the horizon: a night chart.
-    const bool night = NumericValue(chart.HousePositionText.substr(0, 2)) < 7;
+    // The Sun below the horizon of the true Ascendant is a night chart, in
+    // every house system.
+    const bool night = BelowHorizon(sun, ascendant);
     double part = moon + ascendant - sun;  // day formula
     if (option191 != 0 && (option191 == 1 || night)) part = sun + ascendant - moon;
     chart.Longitude[body::Fortune] = Normalize360(part);
@@ -152,9 +99,9 @@ bool ChartIsFinite(const ChartState& c) {
 
 std::optional<ChartState> CastChart(const EventEntries& entries, const std::string& houseCode,
                                     const Options& options, const RegionalFormats& regional,
-                                    UserPrompt& prompt) {
+                                    UserPrompt& prompt, EntryFaults* faults) {
     // Validate the entries: every rule runs, and any failure stops the cast.
-    if (!ValidateEntries(entries, houseCode, prompt)) return std::nullopt;
+    if (!ValidateEntries(entries, houseCode, prompt, faults)) return std::nullopt;
 
     // A fresh record with the event fields, the precession terms and the
     // report names of the bodies.

@@ -1,5 +1,5 @@
-// The cast pipeline: validation of the entries, parsing into the chart
-// record, and the engine's steps.
+// The cast pipeline: validation of the entries (entry/EntryChecks), parsing
+// into the chart record, and the engine's steps.
 #pragma once
 
 #include <optional>
@@ -9,20 +9,10 @@
 #include "base/Options.h"
 #include "base/Prompt.h"
 #include "base/RegionalFormats.h"
+#include "entry/EntryChecks.h"
 #include "entry/EventEntries.h"
 
 namespace quaeryn {
-
-// The three validation steps; each shows one message per failed rule and
-// returns true when one failed (InputError = 1). They never clear it.
-bool CheckEntriesComplete(const EventEntries& e, UserPrompt& prompt);
-bool CheckLatitudeLimit(const EventEntries& e, const std::string& houseCode, UserPrompt& prompt);
-bool CheckEntryRanges(const EventEntries& e, UserPrompt& prompt);
-// ReportInputError: the entry-error message.
-void ReportInputError(UserPrompt& prompt);
-
-// All three checks, always all of them; true when the entries are valid.
-bool ValidateEntries(const EventEntries& e, const std::string& houseCode, UserPrompt& prompt);
 
 // ParseEntries: the event fields from the entries. False when a value does
 // not fit its field (a day or month beyond 16 bits); the chart is then not
@@ -39,19 +29,20 @@ double FoldDailyMotion(double difference);
 // The Part of Fortune (body 13) from the Sun, Moon and Ascendant: option 191
 // = 0 always the day formula (Moon + Ascendant - Sun), 1 always the night
 // formula (Sun + Ascendant - Moon), any other value the night formula when
-// the Sun stands in houses 1 to 6 by HousePositionText.
+// the Sun is below the horizon (from the Ascendant on to the Descendant).
 void ApplyPartOfFortune(ChartState& chart, float option191);
 
 // The house-system code of a checked menu entry; "P" for anything unknown.
 std::string NormalizeHouseCode(const std::string& code);
 
-// CastChart: validates (one message per failed rule) and, when the entries
-// pass, computes the new chart. Nothing when validation fails or the
-// computation breaks down (with its message); the caller's chart is then
-// untouched.
+// CastChart: validates (one message per failed rule, naming its fields)
+// and, when the entries pass, computes the new chart. Nothing when
+// validation fails or the computation breaks down (with its message); the
+// caller's chart is then untouched. The fields that failed go into
+// `faults` when given.
 std::optional<ChartState> CastChart(const EventEntries& entries, const std::string& houseCode,
                                     const Options& options, const RegionalFormats& regional,
-                                    UserPrompt& prompt);
+                                    UserPrompt& prompt, EntryFaults* faults = nullptr);
 
 // True when every number of the chart is finite.
 bool ChartIsFinite(const ChartState& chart);

@@ -25,11 +25,12 @@ const HouseSystemItem (&HouseSystemItems())[9] {
 }
 
 Session::Session(AppDirectory directory, UserPrompt& userPrompt, const Clock& systemClock,
-                 const CommandRegistry& commandRegistry)
+                 const ZoneSource& computerZone, const CommandRegistry& commandRegistry)
     : dir(std::move(directory)),
       buffer(userPrompt),
       prompt(userPrompt),
       clock(systemClock),
+      zone(computerZone),
       commands(commandRegistry) {
     settings = DefaultSettings(dir.root());
     currentNameFile = settings.DataFile;
@@ -78,7 +79,8 @@ bool Session::Cast(AfterCast after) {
     if (view.commitEntries) view.commitEntries();
     if (view.castStarting) view.castStarting();
     buffer.ResetBuffers();
-    auto cast = CastChart(entries, houseCode, options, regional, prompt);
+    refusal.clear();
+    auto cast = CastChart(entries, houseCode, options, regional, prompt, &refusal);
     const bool done = cast.has_value();
     if (done) {
         chart = std::move(cast);
@@ -93,7 +95,7 @@ void Session::OpenInputWindows() {
     if (view.commitEntries) view.commitEntries();
     buffer.CurrentDocFile.clear();
     buffer.ResetBuffers();
-    if (entries.name == "Now") RefreshPresentTime(entries, clock.now(), prompt);
+    if (entries.name == "Now") RefreshPresentTime(entries, PresentMomentAt(clock.now(), zone), prompt);
     if (view.entriesOpened) view.entriesOpened();
 }
 

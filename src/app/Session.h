@@ -24,6 +24,8 @@
 #include "base/ReportBuffer.h"
 #include "base/ReportContext.h"
 #include "base/Settings.h"
+#include "base/ZoneSource.h"
+#include "entry/EntryChecks.h"
 #include "entry/EventEntries.h"
 
 namespace quaeryn {
@@ -54,6 +56,7 @@ struct SessionView {
     // A cast begins (the Time Zones window closes, the busy pointer shows)
     // and ends; a refused cast leaves the entry windows showing the entries.
     std::function<void()> castStarting;
+    // After a refused cast the session's refusal names the failing fields.
     std::function<void(bool cast)> castFinished;
     // A cast succeeded: hide the entry windows, show what needs a chart.
     std::function<void()> chartCast;
@@ -64,7 +67,8 @@ struct SessionView {
 
 class Session {
 public:
-    Session(AppDirectory dir, UserPrompt& prompt, const Clock& clock,
+    // The clock and the computer's zone give the present moment of "NOW".
+    Session(AppDirectory dir, UserPrompt& prompt, const Clock& clock, const ZoneSource& zone,
             const CommandRegistry& commands = AppCommands());
 
     // ---- start-up and shut-down
@@ -91,7 +95,8 @@ public:
     // does first).
     bool Cast(AfterCast after = AfterCast::DefaultReport);
     // The "&Input" command: forgets the document file and the data buffer,
-    // refreshes the date and time of a chart named "Now" from the clock, and
+    // refreshes the date, time and zone of a chart named "Now" from the
+    // clock and the computer's zone, and
     // has the view show the entry windows.
     void OpenInputWindows();
     // The house-system switch: checks one system (unknown codes give
@@ -128,10 +133,14 @@ public:
     EventEntries entries;
     std::string houseCode = "P";
     std::optional<ChartState> chart;
+    // The fields the last cast refused, in the order of its messages; empty
+    // after a cast that went through.
+    EntryFaults refusal;
     ReportBuffer buffer;
     std::filesystem::path currentNameFile;
     UserPrompt& prompt;
     const Clock& clock;
+    const ZoneSource& zone;
     const CommandRegistry& commands;
     SessionView view;
 

@@ -1,6 +1,10 @@
 // The present moment, injected so that "NOW", the caption clock and
-// quaeryn-cli --now can be tested with a fixed time.
+// quaeryn-cli --now can be tested with a fixed time. The clock gives the
+// instant; the computer's zone (ZoneSource) turns it into a local date and
+// time.
 #pragma once
+
+#include <cstdint>
 
 namespace quaeryn {
 
@@ -13,16 +17,27 @@ struct LocalDateTime {
     int second = 0;
 };
 
+// An instant: seconds since 1970-01-01 00:00:00 universal time.
+using Instant = std::int64_t;
+
+// The civil date and time of an instant on a clock that is offsetSeconds
+// ahead of universal time (east of Greenwich positive), in the Gregorian
+// calendar.
+LocalDateTime CivilTimeAt(Instant instant, long offsetSeconds = 0);
+// The instant of a civil date and time read as universal time.
+Instant InstantOf(const LocalDateTime& universal);
+
 class Clock {
 public:
     virtual ~Clock() = default;
-    virtual LocalDateTime now() const = 0;
+    // The present instant.
+    virtual Instant now() const = 0;
 };
 
-// The system clock in the local time zone.
+// The system clock.
 class SystemClock final : public Clock {
 public:
-    LocalDateTime now() const override;
+    Instant now() const override;
 };
 
 }  // namespace quaeryn

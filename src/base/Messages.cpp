@@ -4,7 +4,7 @@ namespace quaeryn::msg {
 
 namespace {
 PromptMessage Make(const char* id, const char* title, std::string text, PromptIcon icon) {
-    return PromptMessage{id, title, std::move(text), icon, PromptButtons::Ok};
+    return PromptMessage{id, title, std::move(text), {}, icon, PromptButtons::Ok};
 }
 }  // namespace
 
@@ -17,6 +17,39 @@ PromptMessage LatitudeTooHigh() {
     return Make("latitude-too-high", "Warning!",
                 "Your latitude is too high. Lower to 66 degrees, 00 minutes or below OR change house "
                 "systems.",
+                PromptIcon::Information);
+}
+
+PromptMessage NameLineBreak() {
+    return Make("name-line-break", "Warning!",
+                "Error in natal input data section. The name cannot hold a line break. Please correct.",
+                PromptIcon::Information);
+}
+
+PromptMessage EntryNotNumber() {
+    return Make("entry-not-number", "Warning!",
+                "Error in natal input data section. Date, time and place take whole numbers typed as digits, "
+                "and the time zone a number of hours. Please correct.",
+                PromptIcon::Information);
+}
+
+PromptMessage DayPastMonthEnd() {
+    return Make("day-past-month-end", "Warning!",
+                "Error in natal input data section. The day is past the end of its month. Please correct.",
+                PromptIcon::Information);
+}
+
+PromptMessage LongitudePast180() {
+    return Make("longitude-past-180", "Warning!",
+                "Error in natal input data section. A longitude cannot pass 180 degrees 00 minutes. Please "
+                "correct.",
+                PromptIcon::Information);
+}
+
+PromptMessage LatitudePast90() {
+    return Make("latitude-past-90", "Warning!",
+                "Error in natal input data section. A latitude cannot pass 90 degrees 00 minutes. Please "
+                "correct.",
                 PromptIcon::Information);
 }
 
@@ -115,6 +148,12 @@ PromptMessage CommaInName() {
                 PromptIcon::Critical);
 }
 
+PromptMessage QuoteInName() {
+    return Make("name-quote", "Warning!",
+                "You cannot have a double quotation mark in the name. Please remove it and try again.",
+                PromptIcon::Critical);
+}
+
 PromptMessage NameMissing() {
     return Make("name-missing", "Warning!",
                 "Please fill in a name for the chart before saving it. A record without a name "
@@ -173,6 +212,15 @@ PromptMessage NameFileUnreadable(const std::string& path) {
                     " cannot be read to its end: its last record is incomplete or the file cannot "
                     "be opened. Nothing was saved. Please correct the file with Edit this List and "
                     "save again.",
+                PromptIcon::Critical);
+}
+
+PromptMessage NameListEndsEarly(const std::string& path) {
+    return Make("name-list-ends-early", "Error!",
+                "The name file " + path +
+                    " has a record without a name, and the list of names ends there: a chart saved after it "
+                    "could not be found. Nothing was saved. Please name or remove that record with Edit this "
+                    "List and save again.",
                 PromptIcon::Critical);
 }
 

@@ -9,6 +9,12 @@ namespace quaeryn::msg {
 
 PromptMessage InputError();
 PromptMessage LatitudeTooHigh();
+// The entry rules beyond those of the Input Data window's own checks.
+PromptMessage NameLineBreak();
+PromptMessage EntryNotNumber();
+PromptMessage DayPastMonthEnd();
+PromptMessage LongitudePast180();
+PromptMessage LatitudePast90();
 PromptMessage CastFailed(const std::string& reason);
 PromptMessage BufferFull();
 PromptMessage BufferNearlyFull();
@@ -28,6 +34,7 @@ PromptMessage NoSunset();
 
 // Name files and the time-zone table.
 PromptMessage CommaInName();
+PromptMessage QuoteInName();
 PromptMessage NameMissing();
 // The Yes/No question for a stored record of the same name, showing its
 // fields as stored.
@@ -44,6 +51,9 @@ PromptMessage DataFileCorrupt(const std::string& file);
 // A save refused because the chosen name file cannot be read to its end;
 // nothing is written.
 PromptMessage NameFileUnreadable(const std::string& path);
+// A save refused because a record without a name ends the file's list of
+// names early: a record saved after it could not be found.
+PromptMessage NameListEndsEarly(const std::string& path);
 // A save that could not write the name file or its backup; both are left
 // as they were.
 PromptMessage NameFileWriteFailed(const std::string& path);

@@ -1,6 +1,7 @@
 // The one way the core speaks to the user: a message box with a title, a
 // text, an icon and buttons. The desktop shows a QMessageBox, the command
-// line prints "Title: text" on stderr, the tests record and script answers.
+// line prints "Title: text" (and the detail's lines) on stderr, the tests
+// record and script answers.
 #pragma once
 
 #include <string>
@@ -15,6 +16,10 @@ struct PromptMessage {
     std::string id;     // stable identifier, e.g. "input-error"
     std::string title;  // "Warning!", "Error!", "Information", "Information!"
     std::string text;
+    // What the message is about, one line each (for a refused entry: the
+    // field and its rule, "minute: 60 is past 59"); empty for most. The
+    // desktop shows it under the text, the command line on the next lines.
+    std::string detail;
     PromptIcon icon = PromptIcon::Information;
     PromptButtons buttons = PromptButtons::Ok;
 };

@@ -36,4 +36,6 @@ double Contrantiscion(double longitude) {
     return opposite >= 360.0 ? opposite - 360.0 : opposite;
 }
 
+bool BelowHorizon(double longitude, double ascendant) { return Normalize360(longitude - ascendant) < 180.0; }
+
 }  // namespace quaeryn

@@ -31,4 +31,12 @@ double Antiscion(double longitude);
 // The contrantiscion: the point opposite the antiscion, 0 up to 360.
 double Contrantiscion(double longitude);
 
+// True when a point of the ecliptic is below the horizon: from the
+// Ascendant on to the Descendant, the half of the zodiac that rises next.
+// A point on the Ascendant counts below, one on the Descendant above, as
+// the house placement counts a body on a cusp. This is the horizon in every
+// house system, also where the 1st cusp is not the Ascendant (Equal - MC,
+// Meridian, Morinus).
+bool BelowHorizon(double longitude, double ascendant);
+
 }  // namespace quaeryn

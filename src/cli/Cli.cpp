@@ -23,6 +23,7 @@ namespace quaeryn {
 
 PromptAnswer StreamPrompt::ask(const PromptMessage& message) {
     err_ << message.title << ": " << message.text << "\n";
+    if (!message.detail.empty()) err_ << message.detail << "\n";
     return message.buttons == PromptButtons::YesNo ? yesNo_ : PromptAnswer::Ok;
 }
 
@@ -88,12 +89,10 @@ bool TakeStoredChart(const CliRequest& r, Session& session, std::ostream& err) {
 }
 
 // --save-chart: the entries checked as a cast would check them (so that the
-// stored chart can be cast again) and appended; nothing is written after a
-// message.
+// stored chart can be cast again; the latitude limit belongs to the house
+// system of a cast) and appended; nothing is written after a message.
 int SaveChart(const CliRequest& r, Session& session) {
-    const bool refused =
-        CheckEntriesComplete(session.entries, session.prompt) | CheckEntryRanges(session.entries, session.prompt);
-    if (refused) return 2;
+    if (!ValidateEntriesToStore(session.entries, session.prompt)) return 2;
     ReplaceAnswerPrompt savePrompt(session.prompt, r.replace);
     return SaveNameRecord(session.entries, r.saveFile, session.regional, savePrompt) == SaveOutcome::Saved ? 0 : 1;
 }
@@ -131,7 +130,8 @@ int RunRequest(const CliRequest& r, std::ostream& out, std::ostream& err, UserPr
     }
     if (!r.topic.empty()) return PrintTopic(r.topic, dir, out, err, prompt);
     SystemClock systemClock;
-    Session session(dir, prompt, env.clock ? *env.clock : static_cast<const Clock&>(systemClock));
+    Session session(dir, prompt, env.clock ? *env.clock : static_cast<const Clock&>(systemClock),
+                    env.zone ? *env.zone : static_cast<const ZoneSource&>(SystemZone::Instance()));
     session.StartUp(env.regional ? *env.regional : RegionalFromLocale(), LayoutConstants{});
     for (const auto& [line, value] : r.options) session.options.Set(line, value);
     session.houseCode = r.house.empty() ? HouseCodeFromOption27(session.options[27]) : r.house;
@@ -140,7 +140,8 @@ int RunRequest(const CliRequest& r, std::ostream& out, std::ostream& err, UserPr
     if (!r.chartName.empty()) {
         if (!TakeStoredChart(r, session, err)) return 1;
     } else if (r.now) {
-        FillPresentMoment(session.entries, session.clock.now(), session.options, session.prompt);
+        FillPresentMoment(session.entries, PresentMomentAt(session.clock.now(), session.zone), session.options,
+                          session.prompt);
     }
     if (!r.saveFile.empty()) return SaveChart(r, session);
 
@@ -170,7 +171,11 @@ int RunRequest(const CliRequest& r, std::ostream& out, std::ostream& err, UserPr
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, UserPrompt& prompt,
            const CliEnvironment& env) {
     const CliParse parsed = ParseCliArguments(args, AppCommands(), kDefaultReport, out, err);
-    return parsed.request ? RunRequest(*parsed.request, out, err, prompt, env) : parsed.exitStatus;
+    if (!parsed.request) return parsed.exitStatus;
+    // Entries refused as they were read: one entry error each, naming it.
+    for (const FieldFault& fault : parsed.request->refused) ReportInputError(prompt, {fault});
+    if (!parsed.request->refused.empty()) return 2;
+    return RunRequest(*parsed.request, out, err, prompt, env);
 }
 
 }  // namespace quaeryn

@@ -9,11 +9,13 @@
 #include "base/Clock.h"
 #include "base/Prompt.h"
 #include "base/RegionalFormats.h"
+#include "base/ZoneSource.h"
 
 namespace quaeryn {
 
-// Prints every message as "Title: text" on a stream and answers questions
-// with a fixed answer (No unless told otherwise).
+// Prints every message as "Title: text" on a stream, its detail on the
+// lines after it, and answers questions with a fixed answer (No unless told
+// otherwise).
 class StreamPrompt final : public UserPrompt {
 public:
     explicit StreamPrompt(std::ostream& err, PromptAnswer yesNoAnswer = PromptAnswer::No)
@@ -29,6 +31,7 @@ private:
 struct CliEnvironment {
     const Clock* clock = nullptr;                 // the system clock when null
     const RegionalFormats* regional = nullptr;    // the process locale when null
+    const ZoneSource* zone = nullptr;             // the computer's zone when null
 };
 
 // Runs the command line (args without the program name). Returns the exit

@@ -3,8 +3,11 @@
 #include <CLI/CLI.hpp>
 
 #include <cctype>
+#include <cmath>
+#include <functional>
 #include <ostream>
 #include <regex>
+#include <string_view>
 
 #include "base/Numbers.h"
 #include "base/Options.h"
@@ -16,20 +19,29 @@ namespace quaeryn {
 
 namespace {
 
+// The flags of the Input Data fields and choices, and the convenience forms.
+constexpr const char* kFieldFlags[] = {"--name", "--month", "--day",      "--year",     "--hour",
+                                       "--minute", "--am",  "--pm",       "--tz",       "--long-deg",
+                                       "--long-min", "--east", "--west",  "--lat-deg",  "--lat-min",
+                                       "--north", "--south", "--lmt",     "--date",     "--time",
+                                       "--long", "--lat"};
+
 // Everything as typed, before the checks.
 struct Flags {
     CliRequest request;
     std::vector<std::string> optionOverrides;
     std::string date, time, longText, latText;
     bool am = false, pm = false, east = false, west = false, north = false, south = false;
+    // Whether a flag was given at all (an empty text counts: it is a field
+    // typed empty).
+    std::function<bool(const char*)> given;
 
-    // Any of the Input Data fields or choices was given.
+    // Any of the Input Data fields, choices or forms was given (--lmt
+    // aside, which a stored chart keeps).
     bool FieldsGiven() const {
-        const EventEntries& e = request.entries;
-        return !e.name.empty() || !e.month.empty() || !e.day.empty() || !e.year.empty() || !e.hour.empty() ||
-               !e.minute.empty() || !e.tz.empty() || !e.longDeg.empty() || !e.longMin.empty() ||
-               !e.latDeg.empty() || !e.latMin.empty() || am || pm || east || west || north || south ||
-               !date.empty() || !time.empty() || !longText.empty() || !latText.empty();
+        for (const char* flag : kFieldFlags)
+            if (std::string_view(flag) != "--lmt" && given(flag)) return true;
+        return false;
     }
 };
 
@@ -59,7 +71,8 @@ void DefineFlags(CLI::App& app, Flags& f, const CommandRegistry& commands, const
     app.add_option("--report", r.reports,
                    "Print a report: " + reportNames + " (default " + (fallback ? fallback->cliName : "") + ")")
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
-    app.add_flag("--now", r.now, "Cast the present moment at the default place of options 18-24");
+    app.add_flag("--now", r.now,
+                 "Cast the present moment (the computer's clock and zone) at the default place of options 19-24");
     app.add_option("--chart", r.chartName, "Cast a stored chart of the name file");
     app.add_option("--name-file", r.nameFile,
                    "The name file for --chart (default: the settings' DataFile, else Horary.fil)");
@@ -89,22 +102,30 @@ void DefineFlags(CLI::App& app, Flags& f, const CommandRegistry& commands, const
     app.add_flag("--north", f.north, "North latitude");
     app.add_flag("--south", f.south, "South latitude");
     app.add_flag("--lmt", e.lmt, "The time is local mean time");
-    app.add_option("--date", f.date, "Date as YYYY-MM-DD");
-    app.add_option("--time", f.time, "Time as HH:MM (24-hour accepted)");
-    app.add_option("--long", f.longText, "Longitude as 73W58 or 2E20");
-    app.add_option("--lat", f.latText, "Latitude as 40N45 or 33S52");
+    app.add_option("--date", f.date, "Date as YYYY-MM-DD (instead of --year, --month, --day)");
+    app.add_option("--time", f.time,
+                   "Time as HH:MM on the 24-hour clock, or 1-12 with --am or --pm (instead of --hour, --minute)");
+    app.add_option("--long", f.longText, "Longitude as 73W58 or 2E20 (instead of --long-deg, --long-min, the side)");
+    app.add_option("--lat", f.latText, "Latitude as 40N45 or 33S52 (instead of --lat-deg, --lat-min, the side)");
 }
 
-// --option N=VALUE, N from 1 to 200.
+// --option N=VALUE, N from 1 to 200, VALUE a number.
 bool ReadOptionOverrides(Flags& f, std::ostream& err) {
     for (const auto& o : f.optionOverrides) {
         const auto eq = o.find('=');
-        const int n = eq == std::string::npos ? 0 : static_cast<int>(NumericValue(o.substr(0, eq)));
-        if (n < 1 || n > Options::kCount) {
+        const std::string line = eq == std::string::npos ? o : o.substr(0, eq);
+        const int n = IsNumberText(line) ? static_cast<int>(NumericValue(line)) : 0;
+        if (eq == std::string::npos || n < 1 || n > Options::kCount || NumericValue(line) != n) {
             err << "quaeryn-cli: --option needs N=VALUE with N from 1 to 200, not '" << o << "'\n";
             return false;
         }
-        f.request.options.emplace_back(n, static_cast<float>(NumericValue(o.substr(eq + 1))));
+        const std::string value = o.substr(eq + 1);
+        const float v = static_cast<float>(NumericValue(value));
+        if (!IsNumberText(value) || !std::isfinite(v)) {
+            err << "quaeryn-cli: --option " << n << " needs a number, not '" << value << "'\n";
+            return false;
+        }
+        f.request.options.emplace_back(n, v);
     }
     return true;
 }
@@ -116,6 +137,12 @@ bool CheckChartSource(const Flags& f, std::ostream& err) {
     if (!r.chartName.empty() && (r.now || f.FieldsGiven())) {
         err << "quaeryn-cli: --chart takes the whole chart from the name file; leave out --now "
                "and the field flags (--lmt may stay)\n";
+        return false;
+    }
+    // The present moment is the computer's zone time at the default place.
+    if (r.now && (f.FieldsGiven() || f.given("--lmt"))) {
+        err << "quaeryn-cli: --now takes the present moment and the default place; leave out the "
+               "field flags\n";
         return false;
     }
     if (r.chartName.empty() && !r.now && !f.FieldsGiven()) {
@@ -149,20 +176,40 @@ bool CheckTopic(const Flags& f, std::ostream& err) {
     return true;
 }
 
-// "73W58" into degrees, minutes and the side.
-bool ReadPlace(const std::string& text, char plus, char minus, std::string& deg, std::string& min, bool& negative,
-               const char* flag, std::ostream& err) {
+// A convenience form and the flags of the fields it gives: given together,
+// one of them would be dropped.
+bool CheckFormConflicts(const Flags& f, std::ostream& err) {
+    struct Form {
+        const char* flag;
+        const char* gives;
+        std::vector<const char*> fields;
+    } forms[] = {
+        {"--date", "the year, month and day", {"--year", "--month", "--day"}},
+        {"--time", "the hour and minute", {"--hour", "--minute"}},
+        {"--long", "the longitude and its side", {"--long-deg", "--long-min", "--east", "--west"}},
+        {"--lat", "the latitude and its side", {"--lat-deg", "--lat-min", "--north", "--south"}},
+    };
+    for (const auto& form : forms) {
+        if (!f.given(form.flag)) continue;
+        std::string clash;
+        for (const char* field : form.fields)
+            if (f.given(field)) clash += (clash.empty() ? "" : " ") + std::string(field);
+        if (!clash.empty()) {
+            err << "quaeryn-cli: " << form.flag << " gives " << form.gives << "; leave out " << clash << "\n";
+            return false;
+        }
+    }
+    return true;
+}
+
+// "73W58" into degrees, minutes and the side; a fault when the text has
+// another form.
+bool ReadPlace(const std::string& text, char plus, char minus, std::string& deg, std::string& min, bool& negative) {
     static const std::regex re(R"((\d{1,3})([A-Za-z])(\d{1,2}))");
     std::smatch m;
-    if (!std::regex_match(text, m, re)) {
-        err << "quaeryn-cli: " << flag << " needs a form like 73W58, not '" << text << "'\n";
-        return false;
-    }
+    if (!std::regex_match(text, m, re)) return false;
     const char side = static_cast<char>(std::toupper(static_cast<unsigned char>(m[2].str()[0])));
-    if (side != plus && side != minus) {
-        err << "quaeryn-cli: " << flag << " needs " << plus << " or " << minus << ", not '" << text << "'\n";
-        return false;
-    }
+    if (side != plus && side != minus) return false;
     deg = StripLeadingZeros(m[1]);
     min = StripLeadingZeros(m[3]);
     negative = side == minus;
@@ -170,41 +217,62 @@ bool ReadPlace(const std::string& text, char plus, char minus, std::string& deg,
 }
 
 // The choices and the convenience forms into the fields, as the Input Data
-// window would hold them.
-bool ApplyFieldForms(Flags& f, std::ostream& err) {
+// window would hold them. A form that does not match, a time past 23:59
+// and a missing choice are refused entries; a 24-hour time beside --am (or
+// 0 hours beside --pm) is a conflict, as a usage error.
+bool ApplyFieldForms(Flags& f, EntryFaults& refused, std::ostream& err) {
     EventEntries& e = f.request.entries;
     e.pm = f.pm;
     e.east = f.east;
     e.south = f.south;
-    if (!f.date.empty()) {
+    if (f.given("--date")) {
         static const std::regex re(R"((\d{3,4})-(\d{1,2})-(\d{1,2}))");
         std::smatch m;
-        if (!std::regex_match(f.date, m, re)) {
-            err << "quaeryn-cli: --date needs YYYY-MM-DD, not '" << f.date << "'\n";
-            return false;
+        if (std::regex_match(f.date, m, re)) {
+            e.year = StripLeadingZeros(m[1]);
+            e.month = StripLeadingZeros(m[2]);
+            e.day = StripLeadingZeros(m[3]);
+        } else {
+            refused.push_back({EntryField::Day, ShownText(f.date) + " is not YYYY-MM-DD", "date"});
         }
-        e.year = StripLeadingZeros(m[1]);
-        e.month = StripLeadingZeros(m[2]);
-        e.day = StripLeadingZeros(m[3]);
     }
-    if (!f.time.empty()) {
+    if (f.given("--time")) {
         static const std::regex re(R"((\d{1,2}):(\d{1,2}))");
         std::smatch m;
         if (!std::regex_match(f.time, m, re)) {
-            err << "quaeryn-cli: --time needs HH:MM, not '" << f.time << "'\n";
-            return false;
+            refused.push_back({EntryField::Hour, ShownText(f.time) + " is not HH:MM", "time"});
+        } else if (NumericValue(m[1].str()) > 23) {
+            refused.push_back({EntryField::Hour, f.time + " is past 23:59", "time"});
+        } else {
+            const double hour = NumericValue(m[1].str());
+            const bool twentyFour = hour == 0 || hour > 12;
+            if ((f.am && twentyFour) || (f.pm && hour == 0)) {
+                err << "quaeryn-cli: --time " << f.time << " is a 24-hour time; leave out "
+                    << (f.am ? "--am" : "--pm") << "\n";
+                return false;
+            }
+            e.hour = StripLeadingZeros(m[1]);
+            e.minute = StripLeadingZeros(m[2]);
+            // Without --am or --pm the time is on the 24-hour clock.
+            if (!f.pm && !f.am && hour >= 12) e.pm = true;
+            // The hour is digits, so the normalisation has nothing to say.
+            SilentPrompt silent;
+            NormalizeHour(e, silent);
         }
-        e.hour = StripLeadingZeros(m[1]);
-        e.minute = StripLeadingZeros(m[2]);
-        if (!f.pm && !f.am && NumericValue(e.hour) >= 12) e.pm = true;
-        // The hour is digits, so the normalisation has nothing to say.
-        SilentPrompt silent;
-        NormalizeHour(e, silent);
     }
-    if (!f.longText.empty() && !ReadPlace(f.longText, 'W', 'E', e.longDeg, e.longMin, e.east, "--long", err))
-        return false;
-    if (!f.latText.empty() && !ReadPlace(f.latText, 'N', 'S', e.latDeg, e.latMin, e.south, "--lat", err))
-        return false;
+    if (f.given("--long") && !ReadPlace(f.longText, 'W', 'E', e.longDeg, e.longMin, e.east))
+        refused.push_back({EntryField::LongDeg, ShownText(f.longText) + " is not like 73W58 or 2E20", "long"});
+    if (f.given("--lat") && !ReadPlace(f.latText, 'N', 'S', e.latDeg, e.latMin, e.south))
+        refused.push_back({EntryField::LatDeg, ShownText(f.latText) + " is not like 40N45 or 33S52", "lat"});
+
+    // The window always has one of each pair selected; the command line
+    // must say which, or give a form that does.
+    if (!f.am && !f.pm && !f.given("--time"))
+        refused.push_back({EntryField::AmPm, "neither --am nor --pm, nor a --time", {}});
+    if (!f.east && !f.west && !f.given("--long"))
+        refused.push_back({EntryField::EastWest, "neither --east nor --west, nor a --long", {}});
+    if (!f.north && !f.south && !f.given("--lat"))
+        refused.push_back({EntryField::NorthSouth, "neither --north nor --south, nor a --lat", {}});
     return true;
 }
 
@@ -218,6 +286,7 @@ CliParse ParseCliArguments(const std::vector<std::string>& args, const CommandRe
     app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
     Flags f;
     DefineFlags(app, f, commands, defaultReport);
+    f.given = [&app](const char* flag) { return app.count(flag) > 0; };
 
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     try {
@@ -238,7 +307,7 @@ CliParse ParseCliArguments(const std::vector<std::string>& args, const CommandRe
     if (!f.request.topic.empty()) return CheckTopic(f, err) ? CliParse{std::move(f.request), 0} : usageError;
     if (!CheckChartSource(f, err)) return usageError;
     const bool fields = f.request.chartName.empty() && !f.request.now;
-    if (fields && !ApplyFieldForms(f, err)) return usageError;
+    if (fields && (!CheckFormConflicts(f, err) || !ApplyFieldForms(f, f.request.refused, err))) return usageError;
     if (f.request.reports.empty() && !f.request.json) {
         if (const Command* fallback = commands.Find(defaultReport)) f.request.reports.push_back(fallback->cliName);
     }

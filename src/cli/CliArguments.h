@@ -1,7 +1,7 @@
 // The command line read into a plain request: every flag as typed, checked
 // for what can be told without the data folder (conflicting flags, the forms
-// of --date, --time, --long, --lat and --option). runCli hands the request to
-// a session.
+// of --date, --time, --long, --lat and --option, the choices). runCli hands
+// the request to a session.
 #pragma once
 
 #include <iosfwd>
@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "base/CommandRegistry.h"
+#include "entry/EntryChecks.h"
 #include "entry/EventEntries.h"
 
 namespace quaeryn {
@@ -31,6 +32,11 @@ struct CliRequest {
     // typed with the convenience forms and the choices applied; otherwise
     // only what those keep (--lmt with --chart).
     EventEntries entries;
+    // Entries refused while the flags were read: a --date, --time, --long or
+    // --lat that does not have its form, a time past 23:59, a missing
+    // A.M./P.M., E/W or N/S choice. runCli shows each as an entry error and
+    // exits with 2, before any cast.
+    EntryFaults refused;
 };
 
 // The outcome of reading the arguments: a request to run, or the exit status

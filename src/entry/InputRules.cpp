@@ -10,7 +10,8 @@ namespace quaeryn {
 namespace {
 
 // A number as a text box shows it: no leading blank.
-std::string ShortNumber(float v) {
+template <typename Number>
+std::string ShortNumber(Number v) {
     std::string t = NumberText(v);
     if (!t.empty() && t.front() == ' ') t.erase(t.begin());
     return t;
@@ -56,28 +57,33 @@ void SelectEast(EventEntries& e, bool east, bool userClick) {
     e.tz = NumberText(east ? -zone : zone);
 }
 
-void RefreshPresentTime(EventEntries& e, const LocalDateTime& now, UserPrompt& prompt) {
-    e.month = std::to_string(now.month);
-    e.day = std::to_string(now.day);
-    e.year = std::to_string(now.year);
+void RefreshPresentTime(EventEntries& e, const PresentMoment& now, UserPrompt& prompt) {
+    const LocalDateTime& t = now.local;
+    e.month = std::to_string(t.month);
+    e.day = std::to_string(t.day);
+    e.year = std::to_string(t.year);
     e.pm = false;
-    if (now.hour >= 12) e.pm = true;
-    e.hour = std::to_string(now.hour);
+    if (t.hour >= 12) e.pm = true;
+    e.hour = std::to_string(t.hour);
     NormalizeHour(e, prompt);
-    e.minute = std::to_string(now.minute);
+    e.minute = std::to_string(t.minute);
+    // The time is the computer's, so the zone is too.
+    e.tz = ShortNumber(now.zoneHours);
 }
 
-void FillPresentMoment(EventEntries& e, const LocalDateTime& now, const Options& options,
+void FillPresentMoment(EventEntries& e, const PresentMoment& now, const Options& options,
                        UserPrompt& prompt) {
     e.name = "Now";
-    RefreshPresentTime(e, now, prompt);
-    e.tz = ShortNumber(options[18]);
     e.longDeg = ShortNumber(options[19]);
     e.longMin = ShortNumber(options[20]);
     e.latDeg = ShortNumber(options[22]);
     e.latMin = ShortNumber(options[23]);
-    SelectEast(e, options[21] != 0.0f);
+    // The side is chosen without the sign rule: the zone written below is
+    // the computer's, whichever side the default place lies on.
+    e.east = options[21] != 0.0f;
     e.south = options[24] != 0.0f;
+    e.lmt = false;
+    RefreshPresentTime(e, now, prompt);
 }
 
 bool AcceptsDigitKey(char key) { return (key >= '0' && key <= '9') || key == 8; }

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "base/Clock.h"
+#include "base/ZoneSource.h"
 #include "base/Options.h"
 #include "base/Prompt.h"
 #include "base/RegionalFormats.h"
@@ -26,14 +26,17 @@ bool NormalizeHour(EventEntries& e, UserPrompt& prompt);
 // stays as it is.
 void SelectEast(EventEntries& e, bool east, bool userClick = false);
 
-// "NOW": the name "Now", the present date and time (the hour normalised),
-// the default place of options 18 to 24.
-void FillPresentMoment(EventEntries& e, const LocalDateTime& now, const Options& options,
+// "NOW": the name "Now", the computer's present date and time (the hour
+// normalised) with its zone's offset at this instant in the zone box, and
+// the default place of options 19 to 24. The zone is the computer's, not
+// option 18: the clock's time is read in it. The LMT box is cleared, since
+// the computer's clock keeps zone time.
+void FillPresentMoment(EventEntries& e, const PresentMoment& now, const Options& options,
                        UserPrompt& prompt);
 
-// Only the date and time fields from the present moment (the Input command
-// for a chart named "Now"); the place fields keep their values.
-void RefreshPresentTime(EventEntries& e, const LocalDateTime& now, UserPrompt& prompt);
+// Only the date, the time and the zone from the present moment (the Input
+// command for a chart named "Now"); the place fields keep their values.
+void RefreshPresentTime(EventEntries& e, const PresentMoment& now, UserPrompt& prompt);
 
 // The key filters: true when the key may be typed into the field.
 bool AcceptsDigitKey(char key);

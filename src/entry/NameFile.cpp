@@ -9,6 +9,7 @@
 #include "base/Messages.h"
 #include "base/Numbers.h"
 #include "base/TextFile.h"
+#include "entry/EntryChecks.h"
 #include "entry/InputRules.h"
 
 namespace quaeryn {
@@ -97,17 +98,27 @@ NameList ReadNameFile(const std::filesystem::path& file, bool* opened) {
     return ParseNameList(*text);
 }
 
-NameRecord* FindNameRecord(NameList& list, const std::string& name) {
+std::string TrimmedName(const std::string& name) {
+    const auto first = name.find_first_not_of(" \t");
+    if (first == std::string::npos) return "";
+    return name.substr(first, name.find_last_not_of(" \t") - first + 1);
+}
+
+namespace {
+
+template <typename List>
+auto FindIn(List& list, const std::string& name) -> decltype(&list.records.front()) {
+    const std::string wanted = TrimmedName(name);
     for (auto& r : list.records)
-        if (r.name == name) return &r;
+        if (TrimmedName(r.name) == wanted) return &r;
     return nullptr;
 }
 
-const NameRecord* FindNameRecord(const NameList& list, const std::string& name) {
-    for (const auto& r : list.records)
-        if (r.name == name) return &r;
-    return nullptr;
-}
+}  // namespace
+
+NameRecord* FindNameRecord(NameList& list, const std::string& name) { return FindIn(list, name); }
+
+const NameRecord* FindNameRecord(const NameList& list, const std::string& name) { return FindIn(list, name); }
 
 std::vector<NameRecord> ReadAllNameRecords(const std::string& text, bool* complete) {
     std::vector<NameRecord> records;
@@ -321,7 +332,7 @@ std::string FormatNameRecord(const EventEntries& e, const RegionalFormats& regio
     double lat = NumericValue(e.latDeg) + NumericValue(e.latMin) / 100.0;
     if (e.south) lat = -NumericValue(e.latDeg) - NumericValue(e.latMin) / 100.0;
 
-    return OneField(e.name, ' ') + "," + dateText + "," + WithPeriod(FormatNumber(time, "##.#0")) +
+    return OneField(TrimmedName(e.name), ' ') + "," + dateText + "," + WithPeriod(FormatNumber(time, "##.#0")) +
            "," + (e.pm ? "P" : "A") + "," + OneField(e.tz, '.') + "," +
            WithPeriod(FormatNumber(lon, "#00#.#0")) + "," + WithPeriod(FormatNumber(lat, "#0#.#0"));
 }
@@ -344,6 +355,11 @@ std::filesystem::path BackupPathFor(const std::filesystem::path& file) {
     return file.parent_path() / backup;
 }
 
+bool NameRefusedForSave(const std::string& name) {
+    return name.find(',') != std::string::npos || TrimmedName(name).empty() ||
+           name.find('"') != std::string::npos || HoldsControlCharacter(name);
+}
+
 SaveOutcome SaveNameRecord(const EventEntries& entries, const std::filesystem::path& target,
                            const RegionalFormats& regional, UserPrompt& prompt) {
     if (entries.name.find(',') != std::string::npos) {
@@ -352,8 +368,18 @@ SaveOutcome SaveNameRecord(const EventEntries& entries, const std::filesystem::p
     }
     // A record without a name would end the list when it is read, hiding
     // itself and every chart saved after it.
-    if (entries.name.find_first_not_of(" \t") == std::string::npos) {
+    if (TrimmedName(entries.name).empty()) {
         prompt.notify(msg::NameMissing());
+        return SaveOutcome::Failed;
+    }
+    // A double quotation mark starts a quoted field when the name is read
+    // back, and a line break ends the record: neither could be found again.
+    if (entries.name.find('"') != std::string::npos) {
+        prompt.notify(msg::QuoteInName());
+        return SaveOutcome::Failed;
+    }
+    if (HoldsControlCharacter(entries.name)) {
+        prompt.notify(msg::NameLineBreak());
         return SaveOutcome::Failed;
     }
 
@@ -384,19 +410,35 @@ SaveOutcome SaveNameRecord(const EventEntries& entries, const std::filesystem::p
         prompt.notify(msg::NameFileUnreadable(file.string()));
         return SaveOutcome::Failed;
     }
+    // A record without a name ends the list of names when the file is read:
+    // a record saved after it would be found by nothing.
+    const bool endsEarly =
+        std::any_of(records.begin(), records.end(), [](const NameRecord& r) { return r.name.empty(); });
+    if (endsEarly) {
+        prompt.notify(msg::NameListEndsEarly(file.string()));
+        return SaveOutcome::Failed;
+    }
 
     // One question for each stored record of the same name.
-    const std::string wanted = Upper(entries.name);
+    const std::string wanted = Upper(TrimmedName(entries.name));
     std::string text;
+    std::size_t kept = 0;
     for (const auto& r : records) {
-        if (Upper(r.name) == wanted) {
+        if (Upper(TrimmedName(r.name)) == wanted) {
             const PromptAnswer answer = prompt.ask(msg::NameAlreadyExists(
                 r.name, r.date, r.time, r.meridiem, r.zone, r.longitude, r.latitude));
             if (answer == PromptAnswer::Yes) continue;
         }
         text += NameRecordLine(r) + "\r\n";
+        ++kept;
     }
     text += FormatNameRecord(entries, regional) + "\r\n";
+    // What is written must list every record, the new one last, as the list
+    // and --chart read it.
+    if (ParseNameList(text).records.size() != kept + 1) {
+        prompt.notify(msg::NameListEndsEarly(file.string()));
+        return SaveOutcome::Failed;
+    }
 
     // The backup first (the previous contents), then the file; each is
     // written beside its target and renamed into place. When the file

@@ -62,8 +62,9 @@ NameList ParseNameList(const std::string& text);
 // Reads a name file; `opened` tells whether the file could be opened.
 NameList ReadNameFile(const std::filesystem::path& file, bool* opened = nullptr);
 
-// The first record with exactly this name (case-sensitive), as a click on
-// the list finds it; null when there is none.
+// The first record of this name (case-sensitive), as a click on the list
+// finds it; null when there is none. Blanks before and after a name do not
+// count, on either side: names are stored without them.
 NameRecord* FindNameRecord(NameList& list, const std::string& name);
 const NameRecord* FindNameRecord(const NameList& list, const std::string& name);
 
@@ -94,15 +95,27 @@ std::string FormatNameRecord(const EventEntries& entries, const RegionalFormats&
 // never the file itself.
 std::filesystem::path BackupPathFor(const std::filesystem::path& file);
 
+// A name without the blanks and tabs before and after it, as it is stored
+// and looked up.
+std::string TrimmedName(const std::string& name);
+
+// True when SaveNameRecord refuses the name before it reads any file: a
+// comma, no name at all, a double quotation mark or a line break.
+bool NameRefusedForSave(const std::string& name);
+
 enum class SaveOutcome { Saved, CommaInName, Failed };
 
 // SaveNameRecord: copies the file without the records the user agrees to
-// replace (one question per matching name), keeps the previous file as the
-// backup, and appends the entries as the last record. A save either
-// completes or leaves the file and its backup exactly as they were: Failed
-// after its message when the name is empty, when the file cannot be read
-// to its end (nothing is asked then) or when it cannot be written. A file
-// that does not exist yet is created, with no backup.
+// replace (one question per matching name, blanks around the names not
+// counting), keeps the previous file as the backup, and appends the entries
+// as the last record, the name stored without blanks around it. A save
+// either completes or leaves the file and its backup exactly as they were:
+// Failed after its message when the name is empty or holds a double
+// quotation mark or a line break, when the file cannot be read to its end
+// (nothing is asked then), when a record without a name ends the file's
+// list of names before its last record (the new record would be listed
+// nowhere), or when it cannot be written. A file that does not exist yet is
+// created, with no backup.
 SaveOutcome SaveNameRecord(const EventEntries& entries, const std::filesystem::path& file,
                            const RegionalFormats& regional, UserPrompt& prompt);
 

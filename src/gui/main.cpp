@@ -9,6 +9,7 @@
 #include "app/ui/MainWindow.h"
 #include "base/AppDirectory.h"
 #include "base/Clock.h"
+#include "base/ZoneSource.h"
 #include "base/Messages.h"
 #include "base/ui/QtPrompt.h"
 #include "base/ui/QtRegional.h"
@@ -70,7 +71,7 @@ int main(int argc, char** argv) {
     }
 
     quaeryn::SystemClock clock;
-    quaeryn::Session session(dir, prompt, clock);
+    quaeryn::Session session(dir, prompt, clock, quaeryn::SystemZone::Instance());
 
     // The About window first; start-up goes on when it is closed.
     if (splash) {

@@ -34,7 +34,9 @@ bool RulesSign(int planet, int sign);
 // The mean daily motion of the seven planets (degrees a day).
 double MeanDailyMotion(int body);
 
-// A day chart has the Sun in houses 7 to 12.
+// A day chart has the Sun above the horizon of the Ascendant (body 14): in
+// houses 7 to 12 of a system whose 1st cusp is the Ascendant, and by the
+// true Ascendant under Equal - MC, Meridian and Morinus as well.
 bool IsDayChart(const ChartState& chart);
 
 // The cusp of house h (1 to 12) from the display-order table.

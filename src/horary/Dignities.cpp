@@ -178,7 +178,9 @@ double MeanDailyMotion(int n) {
     }
 }
 
-bool IsDayChart(const ChartState& chart) { return chart.HouseOf(Sun) >= 7; }
+bool IsDayChart(const ChartState& chart) {
+    return !BelowHorizon(chart.ChartLongitude[Sun], chart.ChartLongitude[Ascendant]);
+}
 
 double CuspOfHouse(const ChartState& chart, int h) {
     const int k = h >= 10 ? h - 9 : h + 3;

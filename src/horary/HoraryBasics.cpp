@@ -15,7 +15,9 @@ namespace basics {
 std::vector<std::string> StrictureLines(const ChartState& chart) {
     std::vector<std::string> lines;
     auto add = [&](const char* text) { lines.push_back(std::string("  ") + text); };
-    const double ascDegree = DegreeInSign(CuspOfHouse(chart, 1));
+    // Early or late is the Ascendant's own degree (body 14), which is the
+    // 1st cusp only in the systems that start the houses from it.
+    const double ascDegree = DegreeInSign(chart.ChartLongitude[body::Ascendant]);
     const int saturnHouse = chart.HouseOf(body::Saturn);
     const double seventh = CuspOfHouse(chart, 7);
     const double moon = chart.ChartLongitude[body::Moon];
@@ -36,12 +38,16 @@ std::vector<std::string> StrictureLines(const ChartState& chart) {
 void HoraryBasicsReport(const ChartState& chart, const ReportContext& context, ReportBuffer& out) {
     out.AppendBlankLine();
 
-    // The planetary hour; beyond 66 degrees north it is not computed.
+    // The planetary hour; beyond 66 degrees north it is not computed, and
+    // where the Sun does not rise or set that day it cannot be.
     if (chart.LatitudeDm > 66.0f) {
         out.AppendLine("  Latitude is too extreme to calculate planetary hour ruler.");
     } else {
         const PlanetaryDayHour ruler = PlanetaryDayAndHour(chart, context);
-        out.AppendLine("  " + ruler.dayText + "    " + ruler.hourText);
+        if (ruler.found)
+            out.AppendLine("  " + ruler.dayText + "    " + ruler.hourText);
+        else
+            out.AppendLine("  Planetary hour ruler cannot be calculated at this latitude and date.");
     }
 
     out.AppendBlankLine();

@@ -32,12 +32,14 @@ void CriticalDegreesTable(const ChartState& chart, const ReportContext& context,
 void OtherDegreesReport(const ChartState& chart, const ReportContext& context, ReportBuffer& out);
 
 struct PlanetaryDayHour {
+    bool found = false;    // sunrise and sunset were both found
     std::string dayText;   // 11 characters, "Sun day    "
     std::string hourText;  // 12 characters, "Mars hour   "
 };
 
 // The ruler of the day and of the hour of the event (sunrise and sunset
-// searches; their warnings go through the context's prompt).
+// searches; their warnings go through the context's prompt). When either
+// search fails neither ruler is known.
 PlanetaryDayHour PlanetaryDayAndHour(const ChartState& chart, const ReportContext& context);
 
 }  // namespace quaeryn

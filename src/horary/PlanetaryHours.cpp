@@ -157,16 +157,20 @@ DayAndHour ComputeDayAndHour(const ChartState& chart, UserPrompt& prompt, const 
     const double t = LocalClockHours(chart.ClockTime, chart.AmPmText == "P.M.");
 
     DayAndHour result;
-    if (const auto rise = FindSunOnHorizon(site, false, sun)) {
+    const auto rise = FindSunOnHorizon(site, false, sun);
+    if (rise)
         result.sunrise = *rise;
-    } else {
+    else
         prompt.notify(msg::NoSunrise());
-    }
-    if (const auto set = FindSunOnHorizon(site, true, sun)) {
+    const auto set = FindSunOnHorizon(site, true, sun);
+    if (set)
         result.sunset = *set;
-    } else {
+    else
         prompt.notify(msg::NoSunset());
-    }
+    // Hours counted from a sunrise or sunset that was not found would name a
+    // ruler at random.
+    if (!rise || !set) return result;
+    result.found = true;
     const HourPosition p = LocatePlanetaryHour(weekday, t, result.sunrise, result.sunset);
     result.hour = p.hour;
     result.dayText = DayText(p.dayIndex);
@@ -178,7 +182,7 @@ DayAndHour ComputeDayAndHour(const ChartState& chart, UserPrompt& prompt, const 
 
 PlanetaryDayHour PlanetaryDayAndHour(const ChartState& chart, const ReportContext& context) {
     const hours::DayAndHour r = hours::ComputeDayAndHour(chart, context.prompt, SunPosition);
-    return PlanetaryDayHour{r.dayText, r.hourText};
+    return PlanetaryDayHour{r.found, r.dayText, r.hourText};
 }
 
 }  // namespace quaeryn

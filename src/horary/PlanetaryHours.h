@@ -50,9 +50,11 @@ struct SearchSite {
 // search finds no such instant.
 std::optional<double> FindSunOnHorizon(const SearchSite& site, bool setting, const SunLongitude& sun);
 
-// The whole computation with a given Sun; a failed search shows its warning
-// through the prompt and counts as 0 hours.
+// The whole computation with a given Sun. A failed search shows its
+// warning through the prompt and counts as 0 hours; the day and the hour
+// are then not known (found is false, the texts empty, the hour 0).
 struct DayAndHour {
+    bool found = false;
     std::string dayText;
     std::string hourText;
     double sunrise = 0;

@@ -87,7 +87,7 @@ std::vector<std::string> TopicNameList() {
 }
 
 PromptMessage msg::TopicFileMissing() {
-    return {"topic-file-missing", "Warning!", "Cannot find correct file.", PromptIcon::Information,
+    return {"topic-file-missing", "Warning!", "Cannot find correct file.", "", PromptIcon::Information,
             PromptButtons::Ok};
 }
 

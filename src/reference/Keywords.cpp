@@ -364,7 +364,7 @@ std::optional<std::string> KeywordText(const std::string& topic) {
 std::optional<PromptMessage> KeywordMessage(const std::string& cellText) {
     auto text = KeywordText(cellText);
     if (!text) return std::nullopt;
-    return PromptMessage{"keyword", cellText, std::move(*text), PromptIcon::Information, PromptButtons::Ok};
+    return PromptMessage{"keyword", cellText, std::move(*text), "", PromptIcon::Information, PromptButtons::Ok};
 }
 
 }  // namespace quaeryn

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 
 #include "app/CastChart.h"
 #include "base/ChartHeader.h"
 #include "support/Entries.h"
+#include "support/RefusedEntries.h"
 #include "support/ScriptedPrompt.h"
 
 namespace quaeryn {
@@ -15,60 +17,62 @@ using test::ScriptedPrompt;
 EventEntries NewYork() { return test::NewYorkEntries(); }
 
 // Each case changes the New York entries and lists the messages the cast
-// must show, in order; an empty list means the cast goes through.
-TEST(CastChart, ValidationShowsOneMessagePerFailedRuleInOrder) {
-    const std::string E = "input-error", L = "latitude-too-high";
+// must show, in order, each with the lines naming its failing fields; an
+// empty list means the cast goes through. The command line's test reads
+// the same table.
+TEST(CastChart, ValidationShowsOneMessagePerFailedRuleInOrderNamingItsFields) {
+    for (const auto& c : test::RefusedEntries()) {
+        SCOPED_TRACE(c.what);
+        const EventEntries e = test::EntriesOf(c);
+        ScriptedPrompt prompt;
+        std::vector<std::string> ids, details, lines;
+        for (const auto& r : c.refusals) {
+            prompt.expect(r.id);
+            ids.push_back(r.id);
+            std::string detail;
+            for (const auto& line : r.lines) {
+                detail += (detail.empty() ? "" : "\n") + line;
+                lines.push_back(line);
+            }
+            details.push_back(detail);
+        }
+        Options options;
+        RegionalFormats regional;
+        EntryFaults faults;
+        const auto chart = CastChart(e, c.house, options, regional, prompt, &faults);
+        EXPECT_EQ(chart.has_value(), c.refusals.empty());
+        EXPECT_EQ(prompt.seenIds(), ids);
+        std::vector<std::string> seenDetails, faultLines;
+        for (const auto& m : prompt.seen()) seenDetails.push_back(m.detail);
+        for (const auto& f : faults) faultLines.push_back(f.Line());
+        EXPECT_EQ(seenDetails, details);
+        EXPECT_EQ(faultLines, lines);
+    }
+}
+
+// The window puts the focus on the first failing field in its own order,
+// whatever rule found it first.
+TEST(CastChart, TheFirstFailingFieldInTheWindowsOrder) {
     struct Case {
         const char* what;
         void (*change)(EventEntries&);
-        std::string house;
-        std::vector<std::string> messages;
+        std::optional<EntryField> first;
     } cases[] = {
-        {"valid", [](EventEntries&) {}, "P", {}},
-        {"empty month: value 0 and empty", [](EventEntries& e) { e.month = ""; }, "P", {E, E}},
-        {"month 0", [](EventEntries& e) { e.month = "0"; }, "P", {E}},
-        {"empty hour", [](EventEntries& e) { e.hour = ""; }, "P", {E}},
-        {"empty longitude minutes", [](EventEntries& e) { e.longMin = ""; }, "P", {E}},
-        {"empty latitude degrees", [](EventEntries& e) { e.latDeg = ""; }, "P", {E}},
-        {"zone -5 west", [](EventEntries& e) { e.tz = "-5"; }, "P", {E}},
-        {"zone -2 west", [](EventEntries& e) { e.tz = "-2"; }, "P", {}},
-        {"zone -5 east", [](EventEntries& e) { e.tz = "-5"; e.east = true; }, "P", {}},
-        {"66 00 Placidus", [](EventEntries& e) { e.latDeg = "66"; e.latMin = "0"; }, "P", {}},
-        {"66 01 Placidus", [](EventEntries& e) { e.latDeg = "66"; e.latMin = "1"; }, "P", {L}},
-        {"67 00 Koch", [](EventEntries& e) { e.latDeg = "67"; e.latMin = "0"; }, "K", {L}},
-        {"80 30 Meridian", [](EventEntries& e) { e.latDeg = "80"; e.latMin = "30"; }, "M", {}},
-        {"80 30 Morinus", [](EventEntries& e) { e.latDeg = "80"; e.latMin = "30"; }, "I", {}},
-        {"67 south Placidus", [](EventEntries& e) { e.latDeg = "67"; e.south = true; }, "P", {L}},
-        {"hour 12 minute 59", [](EventEntries& e) { e.hour = "12"; e.minute = "59"; }, "P", {}},
-        {"hour 13", [](EventEntries& e) { e.hour = "13"; }, "P", {E}},
-        {"minute 60", [](EventEntries& e) { e.minute = "60"; }, "P", {E}},
-        {"31 February", [](EventEntries& e) { e.month = "2"; e.day = "31"; }, "P", {}},
-        {"day 32", [](EventEntries& e) { e.day = "32"; }, "P", {E}},
-        {"month 13", [](EventEntries& e) { e.month = "13"; }, "P", {E}},
-        {"year 99", [](EventEntries& e) { e.year = "99"; }, "P", {E}},
-        {"year 100", [](EventEntries& e) { e.year = "100"; }, "P", {}},
-        {"year 2099", [](EventEntries& e) { e.year = "2099"; }, "P", {}},
-        {"year 2100", [](EventEntries& e) { e.year = "2100"; }, "P", {E}},
-        {"zone 13", [](EventEntries& e) { e.tz = "13"; }, "P", {E}},
-        {"zone -14 east", [](EventEntries& e) { e.tz = "-14"; e.east = true; }, "P", {E}},
-        {"longitude 181", [](EventEntries& e) { e.longDeg = "181"; }, "P", {E}},
-        {"latitude minutes 60", [](EventEntries& e) { e.latMin = "60"; }, "P", {E}},
-        {"three rules at once",
-         [](EventEntries& e) { e.month = ""; e.latDeg = "70"; e.hour = "13"; },
-         "P",
-         {E, E, L, E}},
+        {"valid", [](EventEntries&) {}, std::nullopt},
+        {"minute 60", [](EventEntries& e) { e.minute = "60"; }, EntryField::Minute},
+        {"latitude first by rule, minute first by place",
+         [](EventEntries& e) { e.latDeg = "70"; e.minute = "60"; }, EntryField::Minute},
+        {"a negative longitude and an empty year",
+         [](EventEntries& e) { e.longDeg = "-7"; e.year = ""; }, EntryField::Year},
+        {"the name", [](EventEntries& e) { e.name = "a\nb"; e.tz = "x"; }, EntryField::Name},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        EventEntries e = NewYork();
+        EventEntries e = test::NewYorkEntries();
         c.change(e);
-        ScriptedPrompt prompt;
-        for (const auto& id : c.messages) prompt.expect(id);
-        Options options;
-        RegionalFormats regional;
-        const auto chart = CastChart(e, c.house, options, regional, prompt);
-        EXPECT_EQ(chart.has_value(), c.messages.empty());
-        EXPECT_EQ(prompt.seenIds(), c.messages);
+        SilentPrompt silent;
+        EntryFaults faults;
+        CastChart(e, "P", Options{}, RegionalFormats{}, silent, &faults);
+        EXPECT_EQ(FirstFailingField(faults), c.first) << c.what;
     }
 }
 
@@ -90,6 +94,36 @@ TEST(CastChart, MessagesCarryTheirTitlesTextsAndIcons) {
               "systems.");
     EXPECT_EQ(prompt.seen()[0].icon, PromptIcon::Information);
     EXPECT_EQ(prompt.seen()[1].icon, PromptIcon::Information);
+    EXPECT_EQ(prompt.seen()[0].detail, "latitude degrees: 70 is past 66 in this house system");
+    EXPECT_EQ(prompt.seen()[1].detail, "year: 2100 is past 2099");
+
+    // The rules for what the window keeps out, in the same voice.
+    ScriptedPrompt more;
+    more.allow("name-line-break").allow("entry-not-number").allow("day-past-month-end");
+    more.allow("longitude-past-180").allow("latitude-past-90");
+    e = NewYork();
+    e.name = "a\nb";
+    e.tz = "five";
+    e.month = "2";
+    e.day = "30";
+    e.longDeg = "180";
+    e.longMin = "1";
+    e.latDeg = "91";
+    EXPECT_FALSE(CastChart(e, "M", options, regional, more));
+    const std::vector<std::string> texts = {
+        "Error in natal input data section. The name cannot hold a line break. Please correct.",
+        "Error in natal input data section. Date, time and place take whole numbers typed as digits, and "
+        "the time zone a number of hours. Please correct.",
+        "Error in natal input data section. The day is past the end of its month. Please correct.",
+        "Error in natal input data section. A longitude cannot pass 180 degrees 00 minutes. Please correct.",
+        "Error in natal input data section. A latitude cannot pass 90 degrees 00 minutes. Please correct.",
+    };
+    ASSERT_EQ(more.seen().size(), texts.size());
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        EXPECT_EQ(more.seen()[i].title, "Warning!");
+        EXPECT_EQ(more.seen()[i].text, texts[i]);
+        EXPECT_EQ(more.seen()[i].icon, PromptIcon::Information);
+    }
 }
 
 TEST(ParseEntries, FillsTheEventFields) {
@@ -148,16 +182,12 @@ TEST(ParseEntries, DateTextFollowsTheRegionalOrder) {
     }
 }
 
-TEST(CastChart, AnOversizedDayEndsTheCastWithAMessage) {
-    // 40000 passes the checks (only > 31 is refused, and negatives are not
-    // checked) but cannot be held in 16 bits.
+TEST(ParseEntries, AValueBeyondSixteenBitsIsNoChart) {
+    // The checks keep such a day out of a cast; parsing alone refuses it too.
     EventEntries e = NewYork();
     e.day = "-40000";
-    ScriptedPrompt prompt;
-    prompt.expect("cast-failed");
-    Options options;
-    RegionalFormats regional;
-    EXPECT_FALSE(CastChart(e, "P", options, regional, prompt));
+    ChartState chart;
+    EXPECT_FALSE(ParseEntries(e, RegionalFormats{}, chart));
 }
 
 TEST(ComputeAntiscion, MirrorsAcrossTheSolstitialAxis) {

@@ -33,7 +33,8 @@ struct Fixture {
     TempFolder folder;
     test::ScriptedPrompt prompt;
     test::FixedClock clock{LocalDateTime{2026, 12, 6, 21, 14, 5}};
-    Session session{AppDirectory(folder.path()), prompt, clock};
+    test::FixedZone zone;
+    Session session{AppDirectory(folder.path()), prompt, clock, zone};
     int shown = 0;
     int cast = 0;
     bool minimized = false;
@@ -53,7 +54,8 @@ TEST(Session, StartUpChecksTheHouseSystemOfOption27AndReadsTheSettings) {
     folder.Write("quaeryn.INI", "[Quaeryn]\r\nFontSize= 11.5\r\nDataFile=/x/CHARTS.FIL\r\n");
     test::ScriptedPrompt prompt;
     test::FixedClock clock{LocalDateTime{}};
-    Session session(AppDirectory(folder.path()), prompt, clock);
+    test::FixedZone zone;
+    Session session(AppDirectory(folder.path()), prompt, clock, zone);
     session.StartUp(RegionalFormats{}, ChooseLayout(800, 12));
     EXPECT_EQ(session.houseCode, "I");
     EXPECT_DOUBLE_EQ(session.settings.FontSize, 11.5);
@@ -138,14 +140,17 @@ TEST(Session, OpenInputWindowsRefreshesANowChartAndKeepsThePlace) {
     f.session.entries.name = "Now";
     f.session.entries.longDeg = "2";
     f.session.entries.east = true;
+    // 21:14 universal time on a computer an hour ahead of it.
+    f.zone.set(3600);
     f.session.OpenInputWindows();
     const EventEntries& e = f.session.entries;
     EXPECT_EQ(e.month, "12");
     EXPECT_EQ(e.day, "6");
     EXPECT_EQ(e.year, "2026");
-    EXPECT_EQ(e.hour, "9");
+    EXPECT_EQ(e.hour, "10");
     EXPECT_EQ(e.minute, "14");
     EXPECT_TRUE(e.pm);
+    EXPECT_EQ(e.tz, "-1");  // the time's zone comes with it
     EXPECT_EQ(e.longDeg, "2");
     EXPECT_TRUE(e.east);
     EXPECT_EQ(f.session.buffer.DataLineCount(), 0);
@@ -197,7 +202,8 @@ TEST(Session, WindowsAndToolsOpenThroughTheView) {
     registry.Add({.id = "mnuTestCard", .kind = CommandKind::Tool, .caption = "&Card", .needsChart = false});
     test::ScriptedPrompt prompt;
     test::FixedClock clock{LocalDateTime{}};
-    Session session(AppDirectory(folder.path()), prompt, clock, registry);
+    test::FixedZone zone;
+    Session session(AppDirectory(folder.path()), prompt, clock, zone, registry);
     session.StartUp(RegionalFormats{}, ChooseLayout(1024, 15));
     // A build without the windows.
     EXPECT_EQ(session.RunCommand("mnuTestCard"), Session::CommandOutcome::NotAvailable);

@@ -45,11 +45,11 @@ TEST(WriteChartHeader, WritesNameDateTimeAndPlace) {
     EXPECT_EQ(lines[2], "  05 Mar 2001    TZ = 5.0      10.30 A.M.   40.45 NORTH    73.58 WEST");
 }
 
-TEST(WriteChartHeader, ADateThatDoesNotExistIsWrittenAsEntered) {
+TEST(WriteChartHeader, AZoneEastOfGreenwichKeepsItsSign) {
     RegionalFormats regional;
-    const auto lines = HeaderLines(Entries("2", "31", "2001", "9", "5", true, "-1.5"), regional);
+    const auto lines = HeaderLines(Entries("2", "28", "2001", "9", "5", true, "-1.5"), regional);
     ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[2], "  31 Feb 2001    TZ = -1.5      9.05 P.M.   40.45 NORTH    73.58 WEST");
+    EXPECT_EQ(lines[2], "  28 Feb 2001    TZ = -1.5      9.05 P.M.   40.45 NORTH    73.58 WEST");
 }
 
 TEST(WriteChartHeader, ReadsTheDateInTheRegionalOrder) {

@@ -52,11 +52,11 @@ TEST(ParseCliArguments, TheFieldsWithTheirFormsAndChoicesMakeTheEntries) {
 }
 
 TEST(ParseCliArguments, NowAndStoredChartsKeepOnlyWhatTheyUse) {
-    const Parsed now = Parse({"--now", "--pm", "--east", "--json"});
+    const Parsed now = Parse({"--now", "--json"});
     ASSERT_TRUE(now.parse.request) << now.err;
     EXPECT_TRUE(now.parse.request->now);
-    EXPECT_FALSE(now.parse.request->entries.pm);  // the present moment decides
-    EXPECT_FALSE(now.parse.request->entries.east);
+    EXPECT_EQ(now.parse.request->entries, EventEntries{});  // the present moment decides
+    EXPECT_TRUE(now.parse.request->refused.empty());
     EXPECT_TRUE(now.parse.request->reports.empty());  // --json alone prints no report
     const Parsed stored = Parse({"--chart", "John", "--name-file", "x.fil", "--lmt", "--report", "horary-aspects"});
     ASSERT_TRUE(stored.parse.request) << stored.err;
@@ -79,11 +79,31 @@ TEST(ParseCliArguments, UsageErrorsEndTheReadingWithStatusOne) {
         {{"--chart", "x", "--name", "y"}, "--chart takes the whole chart"},
         {{"--json"}, "nothing to cast"},
         {{"--name", "x", "--name-file", "y"}, "--name-file goes with --chart"},
-        {{"--date", "5 March"}, "--date needs YYYY-MM-DD, not '5 March'"},
-        {{"--time", "10.30"}, "--time needs HH:MM"},
-        {{"--long", "73X58"}, "--long needs W or E, not '73X58'"},
-        {{"--lat", "40-45"}, "--lat needs a form like 73W58"},
         {{"--house", "Q", "--now"}, "--house: Q not in"},
+        {{"--name", "x", "--option", "27=abc"}, "--option 27 needs a number, not 'abc'"},
+        {{"--name", "x", "--option", "27=inf"}, "--option 27 needs a number, not 'inf'"},
+        {{"--name", "x", "--option", "27="}, "--option 27 needs a number, not ''"},
+        {{"--name", "x", "--option", "0=1"}, "--option needs N=VALUE with N from 1 to 200, not '0=1'"},
+        {{"--name", "x", "--option", "2.5=1"}, "--option needs N=VALUE with N from 1 to 200, not '2.5=1'"},
+        {{"--name", "x", "--option", "x=1"}, "--option needs N=VALUE with N from 1 to 200, not 'x=1'"},
+        // The present moment takes no fields: one of them would be dropped.
+        {{"--now", "--pm", "--east"}, "--now takes the present moment and the default place"},
+        {{"--now", "--date", "5 March"}, "--now takes the present moment"},
+        {{"--now", "--name", "x"}, "--now takes the present moment"},
+        {{"--now", "--lmt"}, "--now takes the present moment"},
+        // A form and the flags of the same fields.
+        {{"--date", "2001-03-05", "--day", "6"}, "--date gives the year, month and day; leave out --day"},
+        {{"--date", "2001-03-05", "--year", "2001", "--month", ""},
+         "--date gives the year, month and day; leave out --year --month"},
+        {{"--time", "10:30", "--minute", "31"}, "--time gives the hour and minute; leave out --minute"},
+        {{"--long", "73W58", "--east"}, "--long gives the longitude and its side; leave out --east"},
+        {{"--long", "73W58", "--long-deg", "73"}, "--long gives the longitude and its side; leave out --long-deg"},
+        {{"--lat", "40N45", "--south"}, "--lat gives the latitude and its side; leave out --south"},
+        {{"--lat", "40N45", "--lat-min", "45"}, "--lat gives the latitude and its side; leave out --lat-min"},
+        // A 24-hour time carries its own A.M. or P.M.
+        {{"--time", "21:05", "--am"}, "--time 21:05 is a 24-hour time; leave out --am"},
+        {{"--time", "0:30", "--am"}, "--time 0:30 is a 24-hour time; leave out --am"},
+        {{"--time", "0:30", "--pm"}, "--time 0:30 is a 24-hour time; leave out --pm"},
     };
     for (const auto& c : cases) {
         const Parsed p = Parse(c.args);
@@ -92,8 +112,56 @@ TEST(ParseCliArguments, UsageErrorsEndTheReadingWithStatusOne) {
         EXPECT_NE(p.err.find(c.message), std::string::npos) << p.err;
         EXPECT_EQ(p.out, "") << c.message;
     }
-    // --now ignores the field forms it does not use.
-    EXPECT_TRUE(Parse({"--now", "--date", "5 March"}).parse.request);
+}
+
+// Forms that do not match and missing choices are refused entries, not
+// usage errors: the request carries them, each with the line that names it.
+TEST(ParseCliArguments, FormsAndChoicesTheEntriesLack) {
+    auto placed = [](std::vector<std::string> args) {
+        for (const char* a : {"--name", "x", "--tz", "5", "--long", "73W58", "--lat", "40N45"}) args.push_back(a);
+        return args;
+    };
+    struct Case {
+        std::vector<std::string> args;
+        std::vector<std::string> refused;
+        const char* hour;  // when none is refused
+        bool pm;
+    } cases[] = {
+        {placed({"--date", "5 March", "--time", "10:30"}), {"date: 5 March is not YYYY-MM-DD"}, "", false},
+        {placed({"--date", "2001-3", "--time", "10:30"}), {"date: 2001-3 is not YYYY-MM-DD"}, "", false},
+        {placed({"--time", "10.30"}), {"time: 10.30 is not HH:MM"}, "", false},
+        {placed({"--time", "25:00"}), {"time: 25:00 is past 23:59"}, "", false},
+        {placed({"--time", "24:00"}), {"time: 24:00 is past 23:59"}, "", false},
+        {placed({"--time", "36:00"}), {"time: 36:00 is past 23:59"}, "", false},
+        {{"--time", "10:30", "--long", "73X58", "--lat", "40N45"}, {"long: 73X58 is not like 73W58 or 2E20"}, "", false},
+        {{"--time", "10:30", "--long", "73W58", "--lat", "40-45"}, {"lat: 40-45 is not like 40N45 or 33S52"}, "", false},
+        {{"--time", "10:30", "--long", "73W58", "--lat", "40W45"}, {"lat: 40W45 is not like 40N45 or 33S52"}, "", false},
+        // Without --time, --long and --lat the choices must be given.
+        {{"--name", "x", "--hour", "10"},
+         {"A.M./P.M.: neither --am nor --pm, nor a --time", "E/W: neither --east nor --west, nor a --long",
+          "N/S: neither --north nor --south, nor a --lat"},
+         "",
+         false},
+        {{"--hour", "10", "--am", "--long-deg", "73", "--west"}, {"N/S: neither --north nor --south, nor a --lat"}, "", false},
+        // Times that are taken: the 24-hour clock, or 1 to 12 with the choice.
+        {placed({"--time", "12:30"}), {}, "12", true},
+        {placed({"--time", "0:30"}), {}, "12", false},
+        {placed({"--time", "12:30", "--am"}), {}, "12", false},
+        {placed({"--time", "9:05", "--pm"}), {}, "9", true},
+        {placed({"--time", "21:05", "--pm"}), {}, "9", true},
+        {placed({"--time", "23:59"}), {}, "11", true},
+    };
+    for (const auto& c : cases) {
+        const Parsed p = Parse(c.args);
+        ASSERT_TRUE(p.parse.request) << p.err;
+        std::vector<std::string> lines;
+        for (const auto& f : p.parse.request->refused) lines.push_back(f.Line());
+        EXPECT_EQ(lines, c.refused) << c.args[0] << " " << c.args[1];
+        if (c.refused.empty()) {
+            EXPECT_EQ(p.parse.request->entries.hour, c.hour) << c.args[1];
+            EXPECT_EQ(p.parse.request->entries.pm, c.pm) << c.args[1];
+        }
+    }
 }
 
 TEST(ParseCliArguments, HelpListsTheReportsOfTheRegistry) {

@@ -27,6 +27,7 @@ protected:
         regional_.iDate = 0;
         env_.regional = &regional_;
         env_.clock = &clock_;
+        env_.zone = &zone_;
     }
 
     int Run(std::vector<std::string> args, ScriptedPrompt& prompt) {
@@ -48,6 +49,7 @@ protected:
     test::TempFolder root_;
     RegionalFormats regional_;
     test::FixedClock clock_{LocalDateTime{2001, 3, 5, 12, 0, 0}};
+    test::FixedZone zone_;
     CliEnvironment env_;
     std::ostringstream out_, err_;
 };
@@ -190,7 +192,10 @@ TEST_F(CliNameFile, SaveChartRefusesWhatCannotBeStored) {
         int status;
     } cases[] = {
         {"Smith, John", "1990-07-04", "name-comma", 1},
+        {"\"Lucky\" Smith", "1990-07-04", "name-quote", 1},
         {"Smith", "1990-13-04", "input-error", 2},  // entries a cast would refuse
+        {"Smith", "1990-02-30", "day-past-month-end", 2},
+        {"Lost\nring", "1990-07-04", "name-line-break", 2},
     };
     for (const auto& c : cases) {
         Write(file, before);
@@ -205,6 +210,73 @@ TEST_F(CliNameFile, SaveChartRefusesWhatCannotBeStored) {
         EXPECT_EQ(ReadWholeFile(file).value_or(""), before);
         EXPECT_FALSE(fs::exists(root_ / "SAVED.OLD"));
     }
+}
+
+// A file whose list of names ends at a record without a name takes no new
+// record: --chart and the Names window would not find it.
+TEST_F(CliNameFile, SaveChartRefusesAFileWhoseListEndsEarly) {
+    const fs::path file = root_ / "SAVED.FIL";
+    const std::string before =
+        "Keep,01 Jan 2000,1.00,A,0,000.00,51.30\r\n,02 Jan 2000,1.00,A,0,000.00,51.30\r\n"
+        "Hidden,03 Jan 2000,1.00,A,0,000.00,51.30\r\n";
+    Write(file, before);
+    ScriptedPrompt prompt;
+    prompt.expect("name-list-ends-early");
+    std::vector<std::string> args = kSmithFlags;
+    args.insert(args.end(), {"--save-chart", file.string()});
+    EXPECT_EQ(Run(args, prompt), 1);
+    EXPECT_EQ(ReadWholeFile(file).value_or(""), before);
+    EXPECT_FALSE(fs::exists(root_ / "SAVED.OLD"));
+}
+
+// A name saved with blanks around it is stored without them and found
+// whether asked for with them or without.
+TEST_F(CliNameFile, SavedNamesAreFoundWithOrWithoutTheirBlanks) {
+    const fs::path file = root_ / "SAVED.FIL";
+    std::vector<std::string> args = kSmithFlags;
+    args[1] = "  Smith ";
+    args.insert(args.end(), {"--save-chart", file.string()});
+    ScriptedPrompt prompt;
+    ASSERT_EQ(Run(args, prompt), 0) << err_.str();
+    EXPECT_EQ(ReadWholeFile(file).value_or(""), kSmithLine);
+    for (const char* asked : {"Smith", "  Smith ", "Smith  "}) {
+        EXPECT_EQ(Run({"--chart", asked, "--name-file", file.string()}, prompt), 0) << asked << err_.str();
+        EXPECT_NE(out_.str().find("\n  Smith\n  04 Jul 1990"), std::string::npos) << out_.str().substr(0, 200);
+    }
+}
+
+// A record the cast would refuse casts nothing: the fields it fills are
+// named as typed ones are.
+TEST_F(CliNameFile, ChartRefusesARecordACastWouldRefuse) {
+    const fs::path file = root_ / "charts.fil";
+    Write(file,
+          "Negative,05 Mar 2001,-3.50,A,5,073.58,40.45\r\n"
+          "Pole,05 Mar 2001,10.30,A,5,073.58,-91.00\r\n"
+          "Antimeridian,05 Mar 2001,10.30,A,-12,-180.30,40.45\r\n");
+    struct Case {
+        const char* name;
+        const char* err;
+    } cases[] = {
+        {"Negative",
+         "Warning!: Error in natal input data section. Date, time and place take whole numbers typed as digits, "
+         "and the time zone a number of hours. Please correct.\nhour: -3 is negative\nminute: -50 is negative\n"},
+        {"Pole",
+         "Warning!: Error in natal input data section. A latitude cannot pass 90 degrees 00 minutes. Please "
+         "correct.\nlatitude degrees: 91 is past 90\n"},
+        {"Antimeridian",
+         "Warning!: Error in natal input data section. A longitude cannot pass 180 degrees 00 minutes. Please "
+         "correct.\nlongitude minutes: 30 is past 180 degrees 00 minutes\n"},
+    };
+    for (const auto& c : cases) {
+        std::ostringstream err;
+        StreamPrompt prompt(err);
+        const int status = runCli({"--app-dir", (root_ / "app").string(), "--chart", c.name, "--name-file",
+                                   file.string(), "--house", "M"},
+                                  out_, err, prompt, env_);
+        EXPECT_EQ(status, 2) << c.name;
+        EXPECT_EQ(err.str(), c.err);
+    }
+    EXPECT_EQ(out_.str(), "");
 }
 
 // A stored chart saved into another file keeps its fields.

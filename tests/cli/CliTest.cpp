@@ -2,11 +2,14 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <map>
 #include <nlohmann/json.hpp>
 #include <sstream>
 
+#include "base/Messages.h"
 #include "cli/Cli.h"
 #include "support/FixedClock.h"
+#include "support/RefusedEntries.h"
 #include "support/TempFolder.h"
 
 namespace quaeryn {
@@ -28,6 +31,7 @@ protected:
         StreamPrompt prompt(err);
         CliEnvironment env;
         env.clock = &clock_;
+        env.zone = &zone_;
         env.regional = &regional_;
         CliRun r;
         r.status = runCli(args, out, err, prompt, env);
@@ -45,6 +49,7 @@ protected:
 
     test::TempFolder dir_;
     test::FixedClock clock_{LocalDateTime{2026, 12, 7, 18, 40, 0}};
+    test::FixedZone zone_;  // a computer on universal time
     RegionalFormats regional_;
 };
 
@@ -64,29 +69,84 @@ TEST_F(CliTest, PrintsTheHeaderOfTheDefaultReport) {
     EXPECT_TRUE(fs::exists(dir_ / "OPTIONS.OPT"));
 }
 
-TEST_F(CliTest, RefusesInvalidEntriesWithTheMessagesAndExitTwo) {
+// The cast's table of refused entries, typed as flags: each message as
+// "Title: text", then one line per failing field; exit status 2 and nothing
+// on standard output. The entries that pass cast with status 0.
+TEST_F(CliTest, RefusesInvalidEntriesWithTheMessagesTheirFieldsAndExitTwo) {
+    const std::map<std::string, PromptMessage> messages = {
+        {"input-error", msg::InputError()},           {"latitude-too-high", msg::LatitudeTooHigh()},
+        {"entry-not-number", msg::EntryNotNumber()},  {"day-past-month-end", msg::DayPastMonthEnd()},
+        {"longitude-past-180", msg::LongitudePast180()}, {"latitude-past-90", msg::LatitudePast90()},
+        {"name-line-break", msg::NameLineBreak()}};
+    for (const auto& c : test::RefusedEntries()) {
+        SCOPED_TRACE(c.what);
+        const CliRun r = run(test::FlagsOf(c));
+        if (c.refusals.empty()) {
+            EXPECT_EQ(r.status, 0) << r.err;
+            EXPECT_EQ(r.err, "");
+            continue;
+        }
+        std::string err;
+        for (const auto& refusal : c.refusals) {
+            const PromptMessage& m = messages.at(refusal.id);
+            err += m.title + ": " + m.text + "\n";
+            for (const auto& line : refusal.lines) err += line + "\n";
+        }
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err, err);
+    }
+}
+
+// What the flags' forms and choices refuse is an entry error too: exit 2,
+// one message with its line each, and no cast.
+TEST_F(CliTest, RefusedFormsAndMissingChoicesExitTwo) {
     const std::string entry = "Warning!: Error in natal input data section. Please correct.\n";
-    const std::string latitude =
-        "Warning!: Your latitude is too high. Lower to 66 degrees, 00 minutes or below OR change "
-        "house systems.\n";
     struct Case {
-        std::vector<std::string> extra;
+        std::vector<std::string> args;
         std::string err;
     } cases[] = {
-        {{"--month", ""}, entry + entry},
-        {{"--lat-deg", "66", "--lat-min", "1", "--house", "P"}, latitude},
-        {{"--hour", "13"}, entry},
-        {{"--tz", "-5"}, entry},
-        {{"--year", "99"}, entry},
+        {{"--name", "t", "--date", "2001-03-05", "--time", "25:00", "--tz", "5", "--long", "73W58", "--lat", "40N45"},
+         entry + "time: 25:00 is past 23:59\n"},
+        {{"--name", "t", "--date", "5 March", "--time", "10:30", "--tz", "5", "--long", "73W58", "--lat", "40N45"},
+         entry + "date: 5 March is not YYYY-MM-DD\n"},
+        {{"--name", "t", "--date", "2001-03-05", "--time", "10:30", "--tz", "5", "--long", "73X58", "--lat", "40N45"},
+         entry + "long: 73X58 is not like 73W58 or 2E20\n"},
+        // The cast's own rules see what the forms gave.
+        {{"--name", "t", "--date", "2001-03-05", "--time", "10:60", "--tz", "5", "--long", "73W58", "--lat", "40N45"},
+         entry + "minute: 60 is past 59\n"},
+        {{"--name", "t", "--date", "2001-03-05", "--time", "10:30", "--tz", "5", "--long", "180W59", "--lat", "40N45"},
+         "Warning!: Error in natal input data section. A longitude cannot pass 180 degrees 00 minutes. Please "
+         "correct.\nlongitude minutes: 59 is past 180 degrees 00 minutes\n"},
+        {{"--name", "t", "--date", "2001-03-05", "--time", "10:30", "--tz", "5", "--long", "73W58", "--lat", "91N00",
+          "--house", "M"},
+         "Warning!: Error in natal input data section. A latitude cannot pass 90 degrees 00 minutes. Please "
+         "correct.\nlatitude degrees: 91 is past 90\n"},
+        {{"--name", "t", "--month", "3", "--day", "5", "--year", "2001", "--hour", "10", "--minute", "30", "--tz", "5",
+          "--long-deg", "73", "--long-min", "58", "--lat-deg", "40", "--lat-min", "45"},
+         entry + "A.M./P.M.: neither --am nor --pm, nor a --time\n" + entry +
+             "E/W: neither --east nor --west, nor a --long\n" + entry +
+             "N/S: neither --north nor --south, nor a --lat\n"},
     };
     for (const auto& c : cases) {
-        const CliRun r = run(With(NewYork(), c.extra));
-        EXPECT_EQ(r.status, 2);
+        const CliRun r = run(c.args);
+        EXPECT_EQ(r.status, 2) << c.err;
         EXPECT_EQ(r.out, "");
         EXPECT_EQ(r.err, c.err);
     }
-    const CliRun meridian = run(With(NewYork(), {"--lat-deg", "80", "--lat-min", "30", "--house", "M"}));
-    EXPECT_EQ(meridian.status, 0) << meridian.err;
+}
+
+TEST_F(CliTest, APolarDateWarnsAndNamesNoPlanetaryHour) {
+    const CliRun r = run({"--name", "Polar", "--date", "2020-06-21", "--time", "12:00", "--tz", "0", "--long",
+                          "0W00", "--lat", "80S00", "--house", "M"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err,
+              "Warning!: I cannot find sunrise. The latitude is too extreme.\n"
+              "Warning!: I cannot find sunset. The latitude is too extreme.\n");
+    EXPECT_NE(r.out.find("\n\n  Planetary hour ruler cannot be calculated at this latitude and date.\n\n"
+                         "  STRICTURES and WARNINGS - \n"),
+              std::string::npos)
+        << r.out;
 }
 
 TEST_F(CliTest, JsonCarriesTheTimeQuantities) {
@@ -128,15 +188,63 @@ TEST_F(CliTest, ConvenienceFormsSetTheSameTexts) {
     EXPECT_EQ(j["LongitudeSide"], "EAST");
 }
 
-TEST_F(CliTest, NowUsesTheClockAndTheDefaultPlace) {
-    const CliRun r = run({"--now", "--json"});
-    ASSERT_EQ(r.status, 0) << r.err;
-    const auto j = nlohmann::json::parse(r.out);
-    EXPECT_EQ(j["ChartName"], "Now");
-    EXPECT_EQ(j["Day"], 7);
-    EXPECT_EQ(j["AmPmText"], "P.M.");
-    EXPECT_NEAR(j["ClockTime"].get<double>(), 6.40, 1e-12);
-    EXPECT_NEAR(j["ZoneHours"].get<double>(), 5, 1e-12);  // shipped default: New York
+// --now reads the clock in the computer's own zone and puts that zone in the
+// zone box, so the chart's universal time is the clock's instant on every
+// machine. The expected Julian days are the instants' own (2440587.5 plus
+// the seconds since 1970 over 86400).
+TEST_F(CliTest, NowCastsTheClocksInstantInTheComputersZone) {
+    const std::vector<std::string> delhi = {"--option", "19=77", "--option", "20=13", "--option", "21=1",
+                                            "--option", "22=28", "--option", "23=37"};
+    struct Case {
+        const char* what;
+        LocalDateTime universal;
+        long offsetSeconds;
+        std::vector<std::string> place;
+        int day;
+        double clockTime;
+        const char* amPm;
+        double zoneHours;
+        double julianDay;
+    } cases[] = {
+        {"a computer on universal time", {2026, 12, 7, 18, 40, 0}, 0, {}, 7, 6.40, "P.M.", 0, 2461382.2777778},
+        {"New York in winter", {2026, 12, 7, 18, 40, 0}, -5 * 3600, {}, 7, 1.40, "P.M.", 5, 2461382.2777778},
+        {"New York on summer time", {2026, 7, 4, 16, 0, 0}, -4 * 3600, {}, 4, 12.00, "P.M.", 4, 2461226.1666667},
+        {"a half-hour zone past midnight", {2026, 12, 7, 18, 40, 0}, 19800, delhi, 8, 12.10, "A.M.", -5.5,
+         2461382.2777778},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        clock_.set(c.universal);
+        zone_.set(c.offsetSeconds);
+        const CliRun r = run(With({"--now", "--json"}, c.place));
+        ASSERT_EQ(r.status, 0) << r.err;
+        const auto j = nlohmann::json::parse(r.out);
+        EXPECT_EQ(j["ChartName"], "Now");
+        EXPECT_EQ(j["Day"], c.day);
+        EXPECT_NEAR(j["ClockTime"].get<double>(), c.clockTime, 1e-12);
+        EXPECT_EQ(j["AmPmText"], c.amPm);
+        EXPECT_DOUBLE_EQ(j["ZoneHours"].get<double>(), c.zoneHours);
+        EXPECT_NEAR(j["JulianDayNumber"].get<double>() + j["UtDayFraction"].get<double>() - 0.5, c.julianDay,
+                    1e-6);
+    }
+    // A computer in Tokyo with the default place in New York: a zone east of
+    // Greenwich with a west longitude is refused, as a typed one would be,
+    // rather than cast fourteen hours wrong.
+    zone_.set(9 * 3600);
+    const CliRun tokyo = run({"--now"});
+    EXPECT_EQ(tokyo.status, 2);
+    EXPECT_EQ(tokyo.err,
+              "Warning!: Error in natal input data section. Please correct.\n"
+              "time zone: -9 is below -2 with W chosen\n");
+
+    // The header shows the zone that was used.
+    clock_.set({2026, 12, 7, 18, 40, 0});
+    zone_.set(0);
+    const CliRun header = run({"--now"});
+    ASSERT_EQ(header.status, 0) << header.err;
+    EXPECT_NE(header.out.find("  07 Dec 2026    TZ = 0.0      6.40 P.M.   40.45 NORTH    73.58 WEST"),
+              std::string::npos)
+        << header.out;
 }
 
 TEST_F(CliTest, OptionOverridesChooseTheHouseSystem) {
@@ -195,8 +303,8 @@ TEST_F(CliTest, UsageErrorsExitOne) {
     EXPECT_EQ(run(With(NewYork(), {"--report", "nonsense"})).status, 1);
     EXPECT_EQ(run(With(NewYork(), {"--house", "Q"})).status, 1);
     EXPECT_EQ(run(With(NewYork(), {"--pm"})).status, 1);  // --am and --pm together
-    EXPECT_EQ(run({"--date", "5 March"}).status, 1);
-    EXPECT_EQ(run({"--long", "73X58"}).status, 1);
+    EXPECT_EQ(run(With(NewYork(), {"--date", "2001-03-05"})).status, 1);  // and --day, --month, --year
+    EXPECT_EQ(run({"--now", "--tz", "0"}).status, 1);
     // Nothing to cast: a pointer to the usage, not a row of entry errors.
     for (const std::vector<std::string>& args : {std::vector<std::string>{}, {"--json"}, {"--report", "basics"}}) {
         const CliRun r = run(args);

@@ -24,9 +24,11 @@ std::string Report(const std::vector<std::string>& chartArgs, const std::string&
     std::ostringstream out, err;
     StreamPrompt prompt(err);
     test::FixedClock clock(LocalDateTime{2026, 12, 7, 12, 0, 0});
+    test::FixedZone zone;
     RegionalFormats regional;  // month/day/year, 24-hour clock
     CliEnvironment env;
     env.clock = &clock;
+    env.zone = &zone;
     env.regional = &regional;
     const int status = runCli(args, out, err, prompt, env);
     EXPECT_EQ(status, 0) << err.str();

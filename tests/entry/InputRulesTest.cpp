@@ -85,16 +85,20 @@ TEST(SelectEast, TheZoneSignFollowsTheHemisphere) {
     EXPECT_FALSE(e.east);
 }
 
-TEST(FillPresentMoment, TakesTheClockAndTheDefaultPlace) {
+TEST(FillPresentMoment, TakesTheComputersTimeAndZoneAndTheDefaultPlace) {
     struct Case {
         int hour, minute;
+        double zoneHours;
         const char* h;
         const char* m;
         bool pm;
-    } cases[] = {{0, 30, "12", "30", false}, {12, 5, "12", "5", true}, {18, 40, "6", "40", true},
-                 {9, 0, "9", "0", false}};
+        const char* tz;
+    } cases[] = {{0, 30, 0, "12", "30", false, "0"},
+                 {12, 5, -5.5, "12", "5", true, "-5.5"},
+                 {18, 40, 4, "6", "40", true, "4"},
+                 {9, 0, -9, "9", "0", false, "-9"}};
     Options o;
-    o.Set(18, -1);  // one hour east
+    o.Set(18, 7);  // the default zone of the option file is not the computer's
     o.Set(19, 2);
     o.Set(20, 20);
     o.Set(21, 1);
@@ -102,8 +106,10 @@ TEST(FillPresentMoment, TakesTheClockAndTheDefaultPlace) {
     o.Set(23, 52);
     for (const auto& c : cases) {
         EventEntries e;
+        e.lmt = true;  // the computer's clock keeps zone time
         ScriptedPrompt prompt;
-        FillPresentMoment(e, LocalDateTime{2026, 12, 7, c.hour, c.minute, 0}, o, prompt);
+        FillPresentMoment(e, PresentMoment{LocalDateTime{2026, 12, 7, c.hour, c.minute, 0}, c.zoneHours}, o,
+                          prompt);
         EXPECT_EQ(e.name, "Now");
         EXPECT_EQ(e.month, "12");
         EXPECT_EQ(e.day, "7");
@@ -111,8 +117,10 @@ TEST(FillPresentMoment, TakesTheClockAndTheDefaultPlace) {
         EXPECT_EQ(e.hour, c.h);
         EXPECT_EQ(e.minute, c.m);
         EXPECT_EQ(e.pm, c.pm);
+        // East is chosen without turning the computer's zone to the east.
         EXPECT_TRUE(e.east);
-        EXPECT_EQ(e.tz, "-1");
+        EXPECT_EQ(e.tz, c.tz);
+        EXPECT_FALSE(e.lmt);
         EXPECT_EQ(e.longDeg, "2");
         EXPECT_EQ(e.longMin, "20");
         EXPECT_EQ(e.latDeg, "48");

@@ -418,9 +418,10 @@ TEST(SaveNameRecord, KeepsEveryStoredFieldAsRead) {
         // A quoted name with a comma stays one field.
         {"\"Smith, J\",01 Jan 2000,1.00,A,0,000.00,51.30\r\n",
          "\"Smith, J\",01 Jan 2000,1.00,A,0,000.00,51.30\r\n"},
-        // Records after an empty name are kept; lines of blanks are not records.
-        {"A,01 Jan 2000,1.00,A,0,000.00,51.30\r\n  \r\n,x,1,A,0,0,0\r\nB,01 Jan 2000,1.00,A,0,000.00,51.30\r\n\r\n",
-         "A,01 Jan 2000,1.00,A,0,000.00,51.30\r\n,x,1,A,0,0,0\r\nB,01 Jan 2000,1.00,A,0,000.00,51.30\r\n"},
+        // Lines of blanks are not records: the list they ended reaches every
+        // record once they are gone.
+        {"A,01 Jan 2000,1.00,A,0,000.00,51.30\r\n  \r\nB,01 Jan 2000,1.00,A,0,000.00,51.30\r\n\r\n",
+         "A,01 Jan 2000,1.00,A,0,000.00,51.30\r\nB,01 Jan 2000,1.00,A,0,000.00,51.30\r\n"},
         // A record over several lines is written on one.
         {"A\r\n01 Jan 2000\r\n1.00\r\nA\r\n0\r\n000.00\r\n51.30\r\n",
          "A,01 Jan 2000,1.00,A,0,000.00,51.30\r\n"},
@@ -463,7 +464,17 @@ TEST(SaveNameRecord, ANewFileGetsTheRecordAndNoBackup) {
 TEST(SaveNameRecord, AFailedSaveLeavesFileAndBackupAsTheyWere) {
     const std::string good = "Test,04 Jul 1990,9.05,P,5,073.59,40.45\r\nKeep,01 Jan 2000,1.00,A,0,000.00,51.30\r\n";
     const std::string older = "Older,01 Jan 1999,1.00,A,0,000.00,51.30\r\n";
-    enum class Fault { LastRecordShort, UnclosedLastRecord, FileNotWritable, BackupNotWritable, Comma, NoName };
+    enum class Fault {
+        LastRecordShort,
+        UnclosedLastRecord,
+        EmptyNameEndsTheList,
+        FileNotWritable,
+        BackupNotWritable,
+        Comma,
+        NoName,
+        Quote,
+        LineBreak
+    };
     struct Case {
         Fault fault;
         std::string before;
@@ -472,11 +483,18 @@ TEST(SaveNameRecord, AFailedSaveLeavesFileAndBackupAsTheyWere) {
     } cases[] = {
         {Fault::LastRecordShort, good + "Broken,04 Jul 1990,9.05\r\n", true, "name-file-unreadable"},
         {Fault::UnclosedLastRecord, good + "Test,04 Jul 1990,9.05,P,5,073.59", false, "name-file-unreadable"},
+        // A record without a name ends the list: a record after it would be
+        // listed nowhere, so nothing is saved (and nothing asked).
+        {Fault::EmptyNameEndsTheList, good + ",01 Jan 2000,1.00,A,0,000.00,51.30\r\n", true, "name-list-ends-early"},
+        {Fault::EmptyNameEndsTheList, ",x,1,A,0,0,0\r\n" + good, false, "name-list-ends-early"},
+        {Fault::EmptyNameEndsTheList, "\"\",01 Jan 2000,1.00,A,0,000.00,51.30\r\n" + good, true, "name-list-ends-early"},
         {Fault::FileNotWritable, good, true, "name-file-write-failed"},
         {Fault::FileNotWritable, good, false, "name-file-write-failed"},
         {Fault::BackupNotWritable, good, true, "name-file-write-failed"},
         {Fault::Comma, good, true, "name-comma"},
         {Fault::NoName, good, true, "name-missing"},
+        {Fault::Quote, good, true, "name-quote"},
+        {Fault::LineBreak, good, true, "name-line-break"},
     };
     for (const auto& c : cases) {
         TempFolder dir;
@@ -492,6 +510,8 @@ TEST(SaveNameRecord, AFailedSaveLeavesFileAndBackupAsTheyWere) {
         EventEntries e = TestEntries();  // the same name as a stored record
         if (c.fault == Fault::Comma) e.name = "Test, again";
         if (c.fault == Fault::NoName) e.name = "  ";
+        if (c.fault == Fault::Quote) e.name = "\"Lucky\" Smith";
+        if (c.fault == Fault::LineBreak) e.name = "Test\r\nagain";
         ScriptedPrompt prompt;
         // No question is asked before the file is known to be readable.
         if (c.fault == Fault::FileNotWritable || c.fault == Fault::BackupNotWritable)
@@ -511,6 +531,45 @@ TEST(SaveNameRecord, AFailedSaveLeavesFileAndBackupAsTheyWere) {
               "You cannot have a comma in the name. Please remove the comma and try again.");
     EXPECT_EQ(msg::CommaInName().title, "Warning!");
     EXPECT_EQ(msg::CommaInName().icon, PromptIcon::Critical);
+    EXPECT_EQ(msg::QuoteInName().text,
+              "You cannot have a double quotation mark in the name. Please remove it and try again.");
+    EXPECT_EQ(msg::QuoteInName().title, "Warning!");
+    EXPECT_EQ(msg::NameListEndsEarly("/x/CHARTS.FIL").text,
+              "The name file /x/CHARTS.FIL has a record without a name, and the list of names ends there: a "
+              "chart saved after it could not be found. Nothing was saved. Please name or remove that record "
+              "with Edit this List and save again.");
+    EXPECT_EQ(msg::NameListEndsEarly("/x/CHARTS.FIL").title, "Error!");
+}
+
+// Names are stored without the blanks around them and found without them:
+// a name saved with blanks is found as typed and as trimmed, and asks about
+// a stored record of the same name whatever blanks either has.
+TEST(SaveNameRecord, NamesAreStoredAndFoundWithoutTheBlanksAroundThem) {
+    TempFolder dir;
+    const fs::path file = dir / "CHARTS.FIL";
+    // A record written by hand with blanks after its name.
+    WriteBytes(file, "Jones  ,02 Jan 2000,2.00,A,0,000.00,51.30\r\n");
+    EventEntries e = TestEntries();
+    e.name = "  Lost ring   ";
+    ScriptedPrompt prompt;
+    ASSERT_EQ(SaveNameRecord(e, file, RegionalFormats{}, prompt), SaveOutcome::Saved);
+    EXPECT_EQ(Bytes(file), "Jones  ,02 Jan 2000,2.00,A,0,000.00,51.30\r\n"
+                           "Lost ring,04 Jul 1990,9.05,P,5,073.59,40.45\r\n");
+    const NameList list = ReadNameFile(file);
+    for (const char* typed : {"Lost ring", "  Lost ring   ", " Lost ring"}) {
+        const NameRecord* r = FindNameRecord(list, typed);
+        ASSERT_NE(r, nullptr) << typed;
+        EXPECT_EQ(r->date, "04 Jul 1990");
+    }
+    for (const char* typed : {"Jones", " Jones ", "Jones  "}) EXPECT_NE(FindNameRecord(list, typed), nullptr) << typed;
+    EXPECT_EQ(FindNameRecord(list, "Lost  ring"), nullptr);  // blanks inside a name count
+
+    // The same name with other blanks is the same name.
+    EventEntries again = TestEntries();
+    again.name = " JONES";
+    prompt.expect("name-exists", PromptAnswer::Yes);
+    ASSERT_EQ(SaveNameRecord(again, file, RegionalFormats{}, prompt), SaveOutcome::Saved);
+    EXPECT_EQ(Names(ReadNameFile(file)), (std::vector<std::string>{"Lost ring", "JONES"}));
 }
 
 }  // namespace

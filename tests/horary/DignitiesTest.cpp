@@ -42,7 +42,7 @@ TEST(Rulers, TermsAndFacesChangeExactlyAtTheirBoundaries) {
     }
 }
 
-TEST(Rulers, TriplicityFollowsTheElementAndTheSunsHouse) {
+TEST(Rulers, TriplicityFollowsTheElementAndTheSunAboveOrBelowTheHorizon) {
     struct Case {
         int sign;
         int day;
@@ -56,11 +56,26 @@ TEST(Rulers, TriplicityFollowsTheElementAndTheSunsHouse) {
         EXPECT_EQ(TriplicityRuler(c.sign, true), c.day) << c.sign;
         EXPECT_EQ(TriplicityRuler(c.sign, false), c.night) << c.sign;
     }
-    // The Sun above the horizon (houses 7 to 12) makes a day chart.
-    EXPECT_TRUE(IsDayChart(ChartBuilder().house(Sun, 7).build()));
-    EXPECT_TRUE(IsDayChart(ChartBuilder().house(Sun, 12).build()));
-    EXPECT_FALSE(IsDayChart(ChartBuilder().house(Sun, 6).build()));
-    EXPECT_FALSE(IsDayChart(ChartBuilder().house(Sun, 1).build()));
+    // The Sun above the horizon of the Ascendant (body 14) makes a day
+    // chart, whatever house the Sun was placed in.
+    struct Horizon {
+        double sun, ascendant;
+        int house;
+        bool day;
+    } horizon[] = {
+        {100, 10, 10, false},   // 90 after the Ascendant: the lower heaven
+        {100, 190, 4, true},    // 90 before it: the Midheaven
+        {100, 100, 12, false},  // on the Ascendant: rising, counts below
+        {100, 280, 6, true},    // on the Descendant: setting, counts above
+        {5, 350, 10, false},    // across 0 Aries
+        {350, 5, 1, true},
+        {99.99, 100, 1, true},  // just above the eastern horizon
+    };
+    for (const auto& h : horizon) {
+        ChartBuilder b;
+        b.at(Sun, h.sun).at(Ascendant, h.ascendant, 0).house(Sun, h.house);
+        EXPECT_EQ(IsDayChart(b.build()), h.day) << h.sun << " " << h.ascendant;
+    }
 }
 
 TEST(DignityTable, EachColumnScoresItsOwnPointsAndMarksTheDignity) {
@@ -92,8 +107,9 @@ TEST(DignityTable, EachColumnScoresItsOwnPointsAndMarksTheDignity) {
     for (const auto& c : cases) {
         auto table = [&](double longitude) {
             ChartBuilder b = QuietChart();
-            b.house(Sun, c.day ? 10 : 4).at(c.body, longitude, MeanDailyMotion(c.body));
+            b.at(c.body, longitude, MeanDailyMotion(c.body));
             if (c.body != Sun) b.at(Sun, std::fmod(longitude + 30.0, 360.0));
+            b.sunAboveHorizon(c.day);
             BasicsWork w;
             WriteDignityTable(b.build(), Options{}, w);
             return w;
@@ -109,7 +125,7 @@ TEST(DignityTable, EachColumnScoresItsOwnPointsAndMarksTheDignity) {
 
 TEST(DignityTable, RowsNameTheRulerOfEveryColumnAndTheMotion) {
     ChartBuilder b = QuietChart();
-    b.at(Sun, 135.5, 1.0169).house(Sun, 10);  // Leo 15 by day: 1°01' a day
+    b.at(Sun, 135.5, 1.0169).sunAboveHorizon(true);  // Leo 15 by day: 1°01' a day
     b.at(Moon, 40.5, 13.0 + 10.0 / 60).retrograde(Mars).at(Mars, 250.5, -0.5125);
     const BasicsWork w = BuildTableList(b.build(), Options{});
     ASSERT_GE(w.tableList.size(), 10u);

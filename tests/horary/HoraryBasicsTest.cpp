@@ -35,8 +35,13 @@ TEST(Strictures, EachAtItsBounds) {
         {"Ascendant 27°00'", [](ChartBuilder& b) { b.cuspsFromAscendant(177.0); }, {"  ASCENDANT is late."}},
         {"Ascendant 29°59'", [](ChartBuilder& b) { b.cuspsFromAscendant(179.99); }, {"  ASCENDANT is late."}},
         {"Ascendant 26°59'", [](ChartBuilder& b) { b.cuspsFromAscendant(176.98); }, {}},
-        // Early and late read the 1st cusp; via combusta reads the Ascendant itself.
-        {"cusp and Ascendant differ", [](ChartBuilder& b) { b.cusp(1, 121.0).at(Ascendant, 200.0); },
+        // Early, late and via combusta read the Ascendant itself (body 14),
+        // not a 1st cusp that lies elsewhere (Equal - MC, Meridian, Morinus).
+        {"an early 1st cusp, the Ascendant at 20 Libra", [](ChartBuilder& b) { b.cusp(1, 121.0).at(Ascendant, 200.0); },
+         {"  ASCENDANT is in Via Combusta."}},
+        {"a 1st cusp at 15 Leo, the Ascendant at 29 Libra", [](ChartBuilder& b) { b.cusp(1, 135.0).at(Ascendant, 209.0); },
+         {"  ASCENDANT is late.", "  ASCENDANT is in Via Combusta."}},
+        {"a late 1st cusp, the Ascendant at 1 Scorpio", [](ChartBuilder& b) { b.cusp(1, 178.0).at(Ascendant, 211.0); },
          {"  ASCENDANT is early.", "  ASCENDANT is in Via Combusta."}},
         {"Saturn in the 1st", [](ChartBuilder& b) { b.house(Saturn, 1); }, {"  SATURN is in the 1st house."}},
         {"Saturn in the 7th", [](ChartBuilder& b) { b.house(Saturn, 7); }, {"  SATURN is in the 7th house."}},
@@ -119,6 +124,24 @@ TEST(HoraryBasicsReport, PlanetaryHourLineOrTheLatitudeMessage) {
     }
 }
 
+// 80 degrees south on 21 June: the Sun neither rises nor sets. Both
+// searches warn, the line says no ruler can be given, and the report goes on.
+TEST(HoraryBasicsReport, NoRulerWhereTheSunDoesNotRiseOrSet) {
+    ChartBuilder b = QuietEvent();
+    b.latitude(-80.0f);
+    ChartState& c = b.chart();
+    c.Day = 21;
+    c.Month = 6;
+    c.Year = 2020;
+    test::ScriptedPrompt prompt;
+    prompt.expect("no-sunrise").expect("no-sunset");
+    const ReportRun r = RunReport(b.build(), Options{}, prompt);
+    ASSERT_GE(r.lines.size(), 4u);
+    EXPECT_EQ(r.lines[1], "  Planetary hour ruler cannot be calculated at this latitude and date.");
+    EXPECT_EQ(r.lines[3], "  STRICTURES and WARNINGS - ");
+    EXPECT_EQ(r.lines[r.lines.size() - 2], "  Planets' Strengths:");
+}
+
 TEST(HoraryBasicsReport, OrderOfTheBlocksAndTheStrengthsOnTheRows) {
     ChartBuilder b = QuietEvent();
     test::ScriptedPrompt prompt;
@@ -153,20 +176,6 @@ TEST(HoraryBasicsReport, OrderOfTheBlocksAndTheStrengthsOnTheRows) {
     // Mars in Sagittarius by day: house 1 +5, FAST +2, direct +4, occidental
     // -2, peregrine -5, free of the Sun +5.
     EXPECT_EQ(summary["MARS"], 9);
-}
-
-TEST(HoraryBasicsReport, FailedSunriseSearchWarnsAndTheReportGoesOn) {
-    ChartBuilder b = QuietEvent();
-    b.latitude(-69.0f);
-    b.chart().Day = 21;
-    b.chart().Month = 6;
-    test::ScriptedPrompt prompt;
-    prompt.expect("no-sunrise").expect("no-sunset");
-    const ReportRun r = RunReport(b.build(), Options{}, prompt);
-    ASSERT_GE(r.lines.size(), 4u);
-    EXPECT_EQ(r.lines[1].substr(0, 17), "  Jupiter day    ");
-    EXPECT_EQ(r.lines[3], "  STRICTURES and WARNINGS - ");
-    EXPECT_EQ(r.lines[r.lines.size() - 2], "  Planets' Strengths:");
 }
 
 // A chart checked by hand, row by row and condition by condition.

@@ -67,6 +67,15 @@ public:
         chart_.ChartCusp[k] = longitude;
         return *this;
     }
+    // A day chart (the Sun above the horizon) or a night chart: the
+    // Ascendant (body 14) a quadrant before or after the Sun as placed, and
+    // the Sun's house to match (the 10th or the 4th). The cusps stay.
+    ChartBuilder& sunAboveHorizon(bool above) {
+        double asc = chart_.ChartLongitude[body::Sun] + (above ? 90.0 : -90.0);
+        asc -= 360.0 * std::floor(asc / 360.0);
+        at(body::Ascendant, asc, 0);
+        return house(body::Sun, above ? 10 : 4);
+    }
     ChartBuilder& latitude(float dm) {
         chart_.LatitudeDm = dm;
         chart_.LatitudeSide = dm < 0 ? "SOUTH" : "NORTH";

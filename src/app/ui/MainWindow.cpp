@@ -100,7 +100,11 @@ void MainWindow::AttachToSession() {
     };
     view.castFinished = [this](bool cast) {
         QApplication::restoreOverrideCursor();
-        if (!cast && input_) input_->LoadEntries();
+        if (!cast && input_) {
+            input_->LoadEntries();
+            // The user corrects where the first refused field is.
+            if (const auto field = FirstFailingField(session_.refusal)) input_->FocusField(*field);
+        }
     };
     view.chartCast = [this] { OnChartCast(); };
     view.openWindow = [this](const Command& command) {
@@ -118,6 +122,7 @@ WindowContext MainWindow::windowContext() const {
                          session_.regional,
                          session_.prompt,
                          session_.clock,
+                         session_.zone,
                          session_.currentNameFile,
                          session_.chart,
                          session_.buffer,
@@ -279,12 +284,10 @@ InputDataWindow* MainWindow::inputWindow() {
 }
 
 void MainWindow::SaveToDisk() {
-    // A name with a comma, or no name at all, is refused before any file
-    // is chosen; SaveNameRecord gives the message and writes nothing.
-    const std::string& name = session_.entries.name;
-    const bool refused = name.find(',') != std::string::npos ||
-                         name.find_first_not_of(" \t") == std::string::npos;
-    if (!refused) {
+    // A name the save refuses (a comma, no name, a double quotation mark, a
+    // line break) is refused before any file is chosen; SaveNameRecord gives
+    // the message and writes nothing.
+    if (!NameRefusedForSave(session_.entries.name)) {
         const QString start = session_.currentNameFile.empty()
                                   ? Q((session_.dir.root() / "Horary.fil").string())
                                   : Q(session_.currentNameFile.string());
@@ -367,7 +370,7 @@ void MainWindow::ShowOptionsWindow() {
 }
 
 void MainWindow::ClockTick() {
-    const LocalDateTime now = session_.clock.now();
+    const LocalDateTime now = LocalTimeAt(session_.clock.now(), session_.zone);
     const std::string date = session_.regional.FormatDate({now.day, now.month, now.year});
     setWindowTitle(QString(kCaptionPrefix) + Q(date) + "     " +
                    Q(session_.regional.LongTime(now.hour * 3600L + now.minute * 60L + now.second)));

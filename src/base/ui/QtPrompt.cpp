@@ -11,6 +11,7 @@ PromptAnswer QtPrompt::ask(const PromptMessage& message) {
     QMessageBox box(parent_ ? parent_ : QApplication::activeWindow());
     box.setWindowTitle(Q(message.title));
     box.setText(Q(message.text));
+    if (!message.detail.empty()) box.setInformativeText(Q(message.detail));
     switch (message.icon) {
         case PromptIcon::Information: box.setIcon(QMessageBox::Information); break;
         case PromptIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;

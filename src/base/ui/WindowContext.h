@@ -1,7 +1,7 @@
 // What the windows of a subsystem may use of the running program without
 // knowing the session that holds it: the data folder, the options and
-// settings, the regional formats, the prompt, the clock, the name file in
-// use, the chart last cast and the report buffer. The main window builds one
+// settings, the regional formats, the prompt, the clock and the computer's
+// zone, the name file in use, the chart last cast and the report buffer. The main window builds one
 // from its session and hands it down.
 #pragma once
 
@@ -18,6 +18,7 @@
 #include "base/RegionalFormats.h"
 #include "base/ReportBuffer.h"
 #include "base/Settings.h"
+#include "base/ZoneSource.h"
 
 namespace quaeryn::ui {
 
@@ -28,6 +29,7 @@ struct WindowContext {
     const RegionalFormats& regional;
     UserPrompt& prompt;
     const Clock& clock;
+    const ZoneSource& zone;
     std::filesystem::path& currentNameFile;  // the name file in use
     const std::optional<ChartState>& chart;  // the chart last cast, if any
     // A window that writes into the report (the report buffer) and shows

@@ -158,7 +158,8 @@ InputDataWindow::InputDataWindow(const WindowContext& context, EventEntries& ent
     connect(Label1, &QLabel::linkActivated, this, [this] { Label1_Click(); });
 
     // Load: the present moment at the default place.
-    FillPresentMoment(entries_, context_.clock.now(), context_.options, context_.prompt);
+    FillPresentMoment(entries_, PresentMomentAt(context_.clock.now(), context_.zone), context_.options,
+                      context_.prompt);
     LoadEntries();
 }
 
@@ -202,6 +203,30 @@ void InputDataWindow::CommitEntries() {
     e.lmt = chkLMT->isChecked();
 }
 
+void InputDataWindow::FocusField(EntryField field) {
+    QWidget* control = nullptr;
+    switch (field) {
+        case EntryField::Name: control = txtName; break;
+        case EntryField::Month: control = txtMonth; break;
+        case EntryField::Day: control = txtDay; break;
+        case EntryField::Year: control = txtYear; break;
+        case EntryField::Hour: control = txtBirthHour; break;
+        case EntryField::Minute: control = txtBirthMinute; break;
+        case EntryField::AmPm: control = optPM->isChecked() ? optPM : optAM; break;
+        case EntryField::Zone: control = txtTZ; break;
+        case EntryField::LongDeg: control = txtLongDeg; break;
+        case EntryField::LongMin: control = txtLongMin; break;
+        case EntryField::EastWest: control = optEast->isChecked() ? optEast : optWest; break;
+        case EntryField::LatDeg: control = txtLatDeg; break;
+        case EntryField::LatMin: control = txtLatMin; break;
+        case EntryField::NorthSouth: control = optSouth->isChecked() ? optSouth : optNorth; break;
+    }
+    if (!control) return;
+    activateWindow();
+    control->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) edit->selectAll();
+}
+
 void InputDataWindow::txtBirthHour_Change() {
     if (loading_) return;
     CommitEntries();
@@ -232,7 +257,8 @@ void InputDataWindow::optWest_Click() {
 
 void InputDataWindow::cmdNow_Click() {
     CommitEntries();
-    FillPresentMoment(entries_, context_.clock.now(), context_.options, context_.prompt);
+    FillPresentMoment(entries_, PresentMomentAt(context_.clock.now(), context_.zone), context_.options,
+                      context_.prompt);
     LoadEntries();
 }
 

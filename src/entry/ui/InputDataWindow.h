@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "base/ui/WindowContext.h"
+#include "entry/EntryChecks.h"
 #include "entry/EventEntries.h"
 
 class QCheckBox;
@@ -25,6 +26,9 @@ public:
     void LoadEntries();
     // The entries take the controls' texts and choices.
     void CommitEntries();
+    // Puts the focus on a field's control (its text is then selected), or on
+    // the selected button of a choice.
+    void FocusField(EntryField field);
 
     // The buttons.
     void cmdNow_Click();

@@ -52,20 +52,43 @@ int CountPdfPages(const fs::path& pdf) {
     return pages;
 }
 
-TEST(MainWindow, BadEntriesOnOkShowTheirMessagesAndCastNothing) {
+// A refused cast shows its messages, each naming its fields, and puts the
+// focus on the first failing field of the window, its text selected.
+TEST(MainWindow, BadEntriesOnOkShowTheirMessagesFocusTheFirstFailingFieldAndCastNothing) {
     struct Case {
         const char* what;
         void (*spoil)(InputDataWindow*);
         std::vector<std::string> messages;
+        std::string firstDetail;
+        QLineEdit* InputDataWindow::*focus;
     } cases[] = {
-        {"empty month", [](InputDataWindow* w) { w->txtMonth->clear(); }, {"input-error", "input-error"}},
+        {"empty month", [](InputDataWindow* w) { w->txtMonth->clear(); }, {"input-error", "input-error"},
+         "month: empty", &InputDataWindow::txtMonth},
         {"month 13 and minute 60",
          [](InputDataWindow* w) {
              w->txtMonth->setText("13");
              w->txtBirthMinute->setText("60");
          },
-         {"input-error", "input-error"}},
-        {"latitude 67", [](InputDataWindow* w) { w->txtLatDeg->setText("67"); }, {"latitude-too-high"}},
+         {"input-error", "input-error"}, "month: 13 is past 12", &InputDataWindow::txtMonth},
+        {"latitude 67", [](InputDataWindow* w) { w->txtLatDeg->setText("67"); }, {"latitude-too-high"},
+         "latitude degrees: 67 is past 66 in this house system", &InputDataWindow::txtLatDeg},
+        // Pasted texts pass the key filters; the cast refuses them.
+        {"a pasted day and zone", [](InputDataWindow* w) {
+             w->txtTZ->setText("5:30");
+             w->txtDay->setText("5x");
+         },
+         {"entry-not-number"}, "day: 5x is not a whole number\ntime zone: 5:30 is not a number of hours",
+         &InputDataWindow::txtDay},
+        {"31 February", [](InputDataWindow* w) {
+             w->txtMonth->setText("2");
+             w->txtDay->setText("31");
+         },
+         {"day-past-month-end"}, "day: 31 is past 28, the last day of February 2001", &InputDataWindow::txtDay},
+        {"a pasted name with a line break and minute 60", [](InputDataWindow* w) {
+             w->txtBirthMinute->setText("60");
+             w->txtName->setText("Lost\nring");
+         },
+         {"input-error", "name-line-break"}, "minute: 60 is past 59", &InputDataWindow::txtName},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -73,14 +96,20 @@ TEST(MainWindow, BadEntriesOnOkShowTheirMessagesAndCastNothing) {
         g.window->action("mnuHousePlacidus")->setChecked(true);
         g.session->houseCode = "P";
         g.FillGoodEntries();
-        c.spoil(g.window->inputWindow());
+        InputDataWindow* w = g.window->inputWindow();
+        c.spoil(w);
+        w->txtYear->setFocus();
         for (const auto& id : c.messages) g.prompt.expect(id);
-        g.window->inputWindow()->cmdOK->click();
+        w->cmdOK->click();
         EXPECT_EQ(g.prompt.seenIds(), c.messages);
+        ASSERT_FALSE(g.prompt.seen().empty());
+        EXPECT_EQ(g.prompt.seen()[0].detail, c.firstDetail);
+        EXPECT_EQ(w->focusWidget(), w->*c.focus);
+        EXPECT_EQ((w->*c.focus)->selectedText(), (w->*c.focus)->text());
         EXPECT_FALSE(g.session->chart.has_value());
         EXPECT_FALSE(g.window->action("mnuData")->isVisible());
         EXPECT_FALSE(g.window->action("mnuInputData")->isVisible());
-        EXPECT_TRUE(g.window->inputWindow()->isVisible());
+        EXPECT_TRUE(w->isVisible());
         EXPECT_FALSE(g.window->dataWindow()->isVisible());
     }
 }

@@ -90,12 +90,15 @@ TEST(InputDataWindow, EastAndWestFlipTheZoneSign) {
     EXPECT_EQ(w->txtTZ->text(), "abc");
 }
 
-TEST(InputDataWindow, NowTakesTheClockAndTheDefaultPlace) {
+TEST(InputDataWindow, NowTakesTheComputersClockAndZoneAndTheDefaultPlace) {
     GuiSession g;
     InputDataWindow* w = g.window->inputWindow();
     w->txtName->setText("Other");
     w->txtLongDeg->setText("2");
-    g.clock.set(LocalDateTime{2027, 1, 2, 0, 30, 0});
+    w->chkLMT->setChecked(true);
+    // 05:30 universal time on a computer five hours behind it.
+    g.zone.set(-5 * 3600);
+    g.clock.set(LocalDateTime{2027, 1, 2, 5, 30, 0});
     w->cmdNow->click();
     EXPECT_EQ(w->txtName->text(), "Now");
     EXPECT_EQ(w->txtMonth->text(), "1");
@@ -104,8 +107,9 @@ TEST(InputDataWindow, NowTakesTheClockAndTheDefaultPlace) {
     EXPECT_EQ(w->txtBirthHour->text(), "12");
     EXPECT_EQ(w->txtBirthMinute->text(), "30");
     EXPECT_TRUE(w->optAM->isChecked());
-    // The shipped default place: zone 5, 73 58 West, 40 45 North.
+    // The computer's zone; the shipped default place: 73 58 West, 40 45 North.
     EXPECT_EQ(w->txtTZ->text(), "5");
+    EXPECT_FALSE(w->chkLMT->isChecked());
     EXPECT_EQ(w->txtLongDeg->text(), "73");
     EXPECT_EQ(w->txtLatMin->text(), "45");
     EXPECT_TRUE(w->optWest->isChecked());

@@ -163,9 +163,16 @@ TEST(NamesWindow, SaveToDiskAppendsAndAsksAboutTheSameName) {
     };
     g.prompt.expect("name-comma");
     w->cmdSave->click();
-    // So is a name of blanks only: such a record would end the list.
+    // So is a name of blanks only: such a record would end the list; and a
+    // double quotation mark or a line break, which would not read back.
     w->txtName->setText("  ");
     g.prompt.expect("name-missing");
+    w->cmdSave->click();
+    w->txtName->setText("The \"lost\" ring");
+    g.prompt.expect("name-quote");
+    w->cmdSave->click();
+    w->txtName->setText("Lost\nring");
+    g.prompt.expect("name-line-break");
     w->cmdSave->click();
     const std::string after = Bytes(charts);
     EXPECT_EQ(std::count(after.begin(), after.end(), '\n'), 2);

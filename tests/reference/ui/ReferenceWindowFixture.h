@@ -18,6 +18,7 @@ struct ReferenceWindowFixture {
     TempFolder folder;
     ScriptedPrompt prompt;
     FixedClock clock{LocalDateTime{2026, 12, 6, 21, 14, 5}};
+    FixedZone zone;
     AppDirectory dir{folder.path()};
     Options options;
     Settings settings = DefaultSettings(folder.path());
@@ -34,6 +35,7 @@ struct ReferenceWindowFixture {
                                  regional,
                                  prompt,
                                  clock,
+                                 zone,
                                  nameFile,
                                  chart,
                                  buffer,

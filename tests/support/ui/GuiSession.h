@@ -44,6 +44,7 @@ struct GuiSession {
     TempFolder folder;
     ScriptedPrompt prompt;
     FixedClock clock{LocalDateTime{2026, 12, 6, 21, 14, 5}};
+    FixedZone zone;  // a computer on universal time
     std::unique_ptr<Session> session;
     std::unique_ptr<ui::MainWindow> window;
     QString savePath;          // what the save dialog answers
@@ -74,7 +75,7 @@ struct GuiSession {
 
     void Start(int iTime = 0) {
         window.reset();
-        session = std::make_unique<Session>(AppDirectory(folder.path()), prompt, clock,
+        session = std::make_unique<Session>(AppDirectory(folder.path()), prompt, clock, zone,
                                             commands ? *commands : AppCommands());
         RegionalFormats regional;
         regional.iTime = iTime;

@@ -1,0 +1,40 @@
+// The computer's own time zone: its offset from universal time at an
+// instant, daylight saving included. "NOW" and the caption clock ask it; the
+// system's implementation reads the time-zone database through the C
+// library, and a place database may stand in for it.
+#pragma once
+
+#include "base/Clock.h"
+
+namespace quaeryn {
+
+class ZoneSource {
+public:
+    virtual ~ZoneSource() = default;
+    // Seconds the computer's clock is ahead of universal time at the instant:
+    // east of Greenwich positive (Tokyo 32400, New York -18000 in winter and
+    // -14400 in summer).
+    virtual long OffsetAt(Instant instant) const = 0;
+};
+
+// The zone of the process as the C library knows it (the TZ variable, else
+// /etc/localtime), read with localtime_r and tm_gmtoff.
+class SystemZone final : public ZoneSource {
+public:
+    long OffsetAt(Instant instant) const override;
+    // One for the whole program.
+    static const SystemZone& Instance();
+};
+
+// The local date and time of an instant on the zone's clock.
+LocalDateTime LocalTimeAt(Instant instant, const ZoneSource& zone);
+
+// The present moment as "NOW" takes it: the computer's local date and time
+// and its zone in the program's convention (hours, positive west).
+struct PresentMoment {
+    LocalDateTime local;
+    double zoneHours = 0;
+};
+PresentMoment PresentMomentAt(Instant instant, const ZoneSource& zone);
+
+}  // namespace quaeryn
