@@ -208,10 +208,22 @@ TEST(AppDirectory, ResolvesWithoutRegardToCaseAndSeedsWhatIsMissing) {
     EXPECT_EQ(dir.Resolve("Missing.TXT"), dir.root() / "Missing.TXT");
 }
 
-TEST(TextFile, SplitsLinesAtLfAndCrLf) {
-    EXPECT_EQ(SplitLines("a\r\nb\nc"), (std::vector<std::string>{"a", "b", "c"}));
-    EXPECT_EQ(SplitLines("a\r\n\r\n"), (std::vector<std::string>{"a", ""}));
-    EXPECT_TRUE(SplitLines("").empty());
+TEST(TextFile, SplitsLinesAtEveryLineEnd) {
+    struct Case {
+        const char* text;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {"a\r\nb\nc", {"a", "b", "c"}},
+        {"a\rb\rc\r", {"a", "b", "c"}},              // CR alone, as an old Mac wrote
+        {"a\r\n\r\n", {"a", ""}},
+        {"a\r\r\nb", {"a", "", "b"}},                 // CR, then CR LF: two line ends
+        {"a\n\rb", {"a", "", "b"}},                    // LF CR is not one line end
+        {"\r", {""}},
+        {"\n\n", {"", ""}},
+        {"", {}},
+        {"no line end", {"no line end"}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(SplitLines(c.text), c.lines) << ::testing::PrintToString(c.text);
 }
 
 }  // namespace
