@@ -1,5 +1,7 @@
 #include "base/Messages.h"
 
+#include "base/TextEncoding.h"
+
 namespace quaeryn::msg {
 
 namespace {
@@ -126,15 +128,18 @@ PromptMessage NameAlreadyExists(const std::string& name, const std::string& date
                                 const std::string& time, const std::string& meridiem,
                                 const std::string& zone, const std::string& longitude,
                                 const std::string& latitude) {
+    // The fields as stored, shown as text (a Windows-era record is read as
+    // Windows-1252), each on its own.
     const std::string nl = "\r\n";
     PromptMessage m;
     m.id = "name-exists";
-    m.title = name + " already exists";
+    m.title = DisplayText(name) + " already exists";
     m.text = "There is already a name on file matching your current name with the following "
              "associated data: " +
-             nl + nl + "Date =  " + date + nl + "Time =  " + time + " " + meridiem + nl +
-             "Time zone =  " + zone + nl + "Longitude =  " + longitude + nl + "Latitude =  " +
-             latitude + nl + nl + "Do you want to replace it?" + nl + nl +
+             nl + nl + "Date =  " + DisplayText(date) + nl + "Time =  " + DisplayText(time) + " " +
+             DisplayText(meridiem) + nl + "Time zone =  " + DisplayText(zone) + nl + "Longitude =  " +
+             DisplayText(longitude) + nl + "Latitude =  " + DisplayText(latitude) + nl + nl +
+             "Do you want to replace it?" + nl + nl +
              "Answering 'NO' will append the current name and data to file, not replace the "
              "existing entry.";
     m.icon = PromptIcon::Question;

@@ -8,6 +8,7 @@
 
 #include "base/Messages.h"
 #include "base/Numbers.h"
+#include "base/TextEncoding.h"
 #include "base/TextFile.h"
 #include "entry/InputRules.h"
 
@@ -97,16 +98,17 @@ NameList ReadNameFile(const std::filesystem::path& file, bool* opened) {
     return ParseNameList(*text);
 }
 
-NameRecord* FindNameRecord(NameList& list, const std::string& name) {
-    for (auto& r : list.records)
-        if (r.name == name) return &r;
+const NameRecord* FindNameRecord(const NameList& list, const std::string& name) {
+    // Names compare as they are shown: "Ren\xe9e" of a Windows-1252 file is
+    // the "Renée" the list shows and the user types.
+    const std::string wanted = DisplayText(name);
+    for (const auto& r : list.records)
+        if (r.name == name || DisplayText(r.name) == wanted) return &r;
     return nullptr;
 }
 
-const NameRecord* FindNameRecord(const NameList& list, const std::string& name) {
-    for (const auto& r : list.records)
-        if (r.name == name) return &r;
-    return nullptr;
+NameRecord* FindNameRecord(NameList& list, const std::string& name) {
+    return const_cast<NameRecord*>(FindNameRecord(static_cast<const NameList&>(list), name));
 }
 
 std::vector<NameRecord> ReadAllNameRecords(const std::string& text, bool* complete) {

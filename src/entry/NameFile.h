@@ -63,7 +63,8 @@ NameList ParseNameList(const std::string& text);
 NameList ReadNameFile(const std::filesystem::path& file, bool* opened = nullptr);
 
 // The first record with exactly this name (case-sensitive), as a click on
-// the list finds it; null when there is none.
+// the list finds it; null when there is none. Names compare as shown: a
+// stored name that is not UTF-8 is read as Windows-1252 (DisplayText).
 NameRecord* FindNameRecord(NameList& list, const std::string& name);
 const NameRecord* FindNameRecord(const NameList& list, const std::string& name);
 

@@ -152,16 +152,14 @@ NameEditWindow::NameEditWindow(const WindowContext& context, NamesWindow* names)
 
 void NameEditWindow::Reload() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    QString content;
-    if (const auto text = ReadWholeFile(context_.currentNameFile))
-        for (const auto& line : SplitLines(*text)) content += Q(line) + "\n";
-    txtContent_->setPlainText(content);
+    const auto text = ReadWholeFile(context_.currentNameFile);
+    txtContent_->setPlainText(EditorContent(text.value_or(std::string()), windows1252_));
     setWindowTitle("Edit: " + Q(context_.currentNameFile.string()));
     QApplication::restoreOverrideCursor();
 }
 
 void NameEditWindow::btnSave_Click() {
-    if (!WriteFileAtomically(context_.currentNameFile, TextForFile(txtContent_->toPlainText())))
+    if (!WriteFileAtomically(context_.currentNameFile, EditorFileBytes(txtContent_->toPlainText(), windows1252_)))
         context_.prompt.notify(msg::NameFileWriteFailed(context_.currentNameFile.string()));
 }
 
