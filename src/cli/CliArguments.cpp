@@ -95,12 +95,14 @@ void DefineFlags(CLI::App& app, Flags& f, const CommandRegistry& commands, const
 bool ReadOptionOverrides(Flags& f, std::ostream& err) {
     for (const auto& o : f.optionOverrides) {
         const auto eq = o.find('=');
-        const int n = eq == std::string::npos ? 0 : static_cast<int>(NumericValue(o.substr(0, eq)));
+        // Held to 0..201 before it becomes an int: 1e10 is out of range, not undefined.
+        const long n =
+            eq == std::string::npos ? 0 : ClampedWhole(NumericValue(o.substr(0, eq)), 0, Options::kCount + 1);
         if (n < 1 || n > Options::kCount) {
             err << "quaeryn-cli: --option needs N=VALUE with N from 1 to 200, not '" << o << "'\n";
             return false;
         }
-        f.request.options.emplace_back(n, static_cast<float>(NumericValue(o.substr(eq + 1))));
+        f.request.options.emplace_back(static_cast<int>(n), static_cast<float>(NumericValue(o.substr(eq + 1))));
     }
     return true;
 }

@@ -53,6 +53,18 @@ std::vector<std::string> With(std::vector<std::string> base, const std::vector<s
     return base;
 }
 
+// Option values no integer holds cast as any other value does: option 27
+// of 1e10 is no house system's number, so Placidus.
+TEST_F(CliTest, OptionValuesOfAnySizeCast) {
+    for (const char* value : {"1e10", "-1e10", "3e38", "1e999", "2147483648"}) {
+        const CliRun r = run(With(NewYork(), {"--option", std::string("27=") + value, "--option",
+                                              std::string("45=") + value, "--option", std::string("191=") + value,
+                                              "--json"}));
+        ASSERT_EQ(r.status, 0) << value << r.err;
+        EXPECT_EQ(nlohmann::json::parse(r.out)["HouseSystemCode"], "P") << value;
+    }
+}
+
 TEST_F(CliTest, PrintsTheHeaderOfTheDefaultReport) {
     const CliRun r = run(With(NewYork(), {"--house", "P"}));
     EXPECT_EQ(r.status, 0) << r.err;

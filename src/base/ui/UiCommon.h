@@ -13,6 +13,7 @@
 
 #include <string>
 
+#include "base/Numbers.h"
 #include "base/TextEncoding.h"
 
 class QLineEdit;
@@ -28,7 +29,11 @@ inline std::string S(const QString& s) { return s.toStdString(); }
 
 // Window placement is kept in twips: 15 twips to a pixel.
 inline constexpr int kTwipsPerPixel = 15;
-inline int ToPixels(double twips) { return static_cast<int>(twips / kTwipsPerPixel + (twips >= 0 ? 0.5 : -0.5)); }
+// A placement of the settings file may hold any number: the pixels are held
+// to a million either way.
+inline int ToPixels(double twips) {
+    return static_cast<int>(ClampedWhole(twips / kTwipsPerPixel + (twips >= 0 ? 0.5 : -0.5), -1000000, 1000000));
+}
 inline double ToTwips(int pixels) { return static_cast<double>(pixels) * kTwipsPerPixel; }
 
 // The sunken bevel drawn around a control on its window: a 15-twip line
