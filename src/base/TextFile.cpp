@@ -1,10 +1,10 @@
 #include "base/TextFile.h"
 
-#include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <system_error>
-#include <unistd.h>
+
+#include "base/SafeFile.h"
 
 namespace quaeryn {
 
@@ -36,25 +36,7 @@ std::vector<std::string> SplitLines(const std::string& text) {
 }
 
 bool WriteFileAtomically(const std::filesystem::path& file, const std::string& bytes) {
-    std::filesystem::path temp = file;
-    temp += ".tmp-" + std::to_string(::getpid());
-    {
-        std::FILE* f = std::fopen(temp.c_str(), "wb");
-        if (!f) return false;
-        const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size() &&
-                        std::fflush(f) == 0 && ::fsync(::fileno(f)) == 0;
-        if (std::fclose(f) != 0 || !ok) {
-            std::remove(temp.c_str());
-            return false;
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temp, file, ec);
-    if (ec) {
-        std::filesystem::remove(temp, ec);
-        return false;
-    }
-    return true;
+    return ReplaceFile(file, bytes) == ReplaceStatus::Written;
 }
 
 }  // namespace quaeryn

@@ -18,7 +18,9 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& file);
 std::vector<std::string> SplitLines(const std::string& text);
 
 // Writes the text to a new file beside the target and renames it into
-// place, so the old file survives any failure. Returns false on failure.
+// place, so the old file survives any failure (ReplaceFile: the mode and
+// owner kept, links written through, a read-only or hard-linked file
+// refused). Returns false when nothing was written.
 bool WriteFileAtomically(const std::filesystem::path& file, const std::string& bytes);
 
 }  // namespace quaeryn
