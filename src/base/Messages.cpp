@@ -185,6 +185,29 @@ PromptMessage NameFileWriteFailed(const std::string& path) {
                 PromptIcon::Critical);
 }
 
+PromptMessage NameFileBusy(const std::string& path) {
+    return Make("name-file-busy", "Warning!",
+                "Another program is saving into the name file " + path +
+                    " and has not finished. Nothing was saved; please try again in a moment.",
+                PromptIcon::Exclamation);
+}
+
+PromptMessage NameFileReadOnly(const std::string& path) {
+    return Make("name-file-read-only", "Warning!",
+                "The file " + path +
+                    " is read-only. Nothing was saved; allow writing to it, or save into another "
+                    "name file.",
+                PromptIcon::Exclamation);
+}
+
+PromptMessage NameFileHardLinked(const std::string& path) {
+    return Make("name-file-hard-linked", "Warning!",
+                "The file " + path +
+                    " has other names (hard links), and a save writes a new file that would part "
+                    "it from them. Nothing was saved; save into a copy of the name file instead.",
+                PromptIcon::Exclamation);
+}
+
 PromptMessage DataFolderUnusable(const std::string& path) {
     return Make("data-folder-unusable", "Error!",
                 "The data folder " + path +

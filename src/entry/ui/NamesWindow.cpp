@@ -159,8 +159,9 @@ void NameEditWindow::Reload() {
 }
 
 void NameEditWindow::btnSave_Click() {
-    if (!WriteFileAtomically(context_.currentNameFile, EditorFileBytes(txtContent_->toPlainText(), windows1252_)))
-        context_.prompt.notify(msg::NameFileWriteFailed(context_.currentNameFile.string()));
+    // Under the name file's lock, as a save of a record; the messages say
+    // why when nothing was written.
+    WriteNameFile(context_.currentNameFile, EditorFileBytes(txtContent_->toPlainText(), windows1252_), context_.prompt);
 }
 
 void NameEditWindow::btnQuit_Click() {
