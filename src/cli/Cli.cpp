@@ -94,9 +94,10 @@ bool TakeStoredChart(const CliRequest& r, Session& session, std::ostream& err) {
 // stored chart can be cast again) and appended; nothing is written after a
 // message.
 int SaveChart(const CliRequest& r, Session& session) {
-    const bool refused =
-        CheckEntriesComplete(session.entries, session.prompt) | CheckEntryRanges(session.entries, session.prompt);
-    if (refused) return 2;
+    // Both checks run, so that every message is shown.
+    const bool incomplete = CheckEntriesComplete(session.entries, session.prompt);
+    const bool outOfRange = CheckEntryRanges(session.entries, session.prompt);
+    if (incomplete || outOfRange) return 2;
     ReplaceAnswerPrompt savePrompt(session.prompt, r.replace);
     return SaveNameRecord(session.entries, r.saveFile, session.regional, savePrompt) == SaveOutcome::Saved ? 0 : 1;
 }
