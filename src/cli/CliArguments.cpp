@@ -205,6 +205,15 @@ CliParse ParseCliArguments(const std::vector<std::string>& args, const CommandRe
         return CliParse{std::nullopt, app.exit(ex, out, err) == 0 ? 0 : 1};
     }
     const CliParse usageError{std::nullopt, 1};
+    // A file or chart named by an empty text would quietly mean another
+    // one (or, for --save-chart, none at all).
+    for (const char* flag : {"--save-chart", "--name-file", "--chart", "--app-dir"}) {
+        const CLI::Option* option = app.get_option(flag);
+        if (option->count() > 0 && option->as<std::string>().empty()) {
+            err << "quaeryn-cli: " << flag << " needs a name, not an empty text\n";
+            return usageError;
+        }
+    }
     if (f.am && f.pm) {
         err << "quaeryn-cli: --am and --pm exclude each other\n";
         return usageError;

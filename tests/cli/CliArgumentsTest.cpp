@@ -87,6 +87,10 @@ TEST(ParseCliArguments, UsageErrorsEndTheReadingWithStatusOne) {
         {{"--long", "73X58"}, "--long needs W or E, not '73X58'"},
         {{"--lat", "40-45"}, "--lat needs a form like 73W58"},
         {{"--house", "Q", "--now"}, "--house: Q not in"},
+        {{"--now", "--save-chart", ""}, "--save-chart needs a name, not an empty text"},
+        {{"--chart", "", "--name-file", "x.fil"}, "--chart needs a name, not an empty text"},
+        {{"--chart", "x", "--name-file", ""}, "--name-file needs a name, not an empty text"},
+        {{"--now", "--app-dir", ""}, "--app-dir needs a name, not an empty text"},
     };
     for (const auto& c : cases) {
         const Parsed p = Parse(c.args);

@@ -208,6 +208,17 @@ TEST_F(CliNameFile, SaveChartRefusesWhatCannotBeStored) {
     }
 }
 
+// An empty file name saves nothing and says so, as any other usage error.
+TEST_F(CliNameFile, SaveChartWithoutAFileNameIsAUsageError) {
+    std::vector<std::string> args = kSmithFlags;
+    args.insert(args.end(), {"--save-chart", ""});
+    ScriptedPrompt prompt;
+    EXPECT_EQ(Run(args, prompt), 1);
+    EXPECT_NE(err_.str().find("--save-chart needs a name"), std::string::npos) << err_.str();
+    EXPECT_EQ(out_.str(), "");  // no report either
+    EXPECT_EQ(std::distance(fs::directory_iterator(root_.path()), fs::directory_iterator()), 1);  // app/ only
+}
+
 // A stored chart saved into another file keeps its fields.
 TEST_F(CliNameFile, ChartAndSaveChartCopyARecord) {
     const fs::path from = root_ / "charts.fil";
