@@ -65,6 +65,7 @@ bool FreeFieldReader::Read(std::string& field) {
     }
 
     // Step over the delimiter: a comma, or one line end.
+    delimited_ = end < text_.size();
     if (end < text_.size()) {
         if (text_[end] == '\r' && end + 1 < text_.size() && text_[end + 1] == '\n') ++end;
         ++end;
@@ -133,6 +134,7 @@ StoredRecords LocateNameRecords(std::string_view text) {
             break;
         }
         s.end = in.Position();
+        s.delimited = in.EndedAtDelimiter();
         if (r.name.empty()) listed = false;
         if (listed) stored.listEnd = s.end;
         stored.records.push_back(std::move(s));
@@ -155,21 +157,25 @@ std::string SpliceNameFile(std::string_view text, const StoredRecords& stored, c
     out.reserve(text.size() + line.size() + 4);
     std::size_t pos = 0;
     bool inserted = false;
+    // The last listed record, when it stays and its last field runs to the
+    // end of the text (no line end, an unclosed quotation): the new record
+    // must begin on a line of its own.
+    bool needsLineEnd = false;
     auto insertAtListEnd = [&] {
         if (stored.listEnd > pos) {
             out.append(text.substr(pos, stored.listEnd - pos));
             pos = stored.listEnd;
         }
-        // After a record that ends without a line end (the last line of a
-        // file, or a comma), the new one must still begin a record.
-        if (!out.empty() && out.back() != '\r' && out.back() != '\n' && out.back() != ',') out += "\r\n";
+        if (needsLineEnd) out += "\r\n";
         out += line + "\r\n";
         inserted = true;
     };
     for (std::size_t i = 0; i < stored.records.size(); ++i) {
         const StoredRecord& s = stored.records[i];
         if (!inserted && stored.listEnd <= s.begin) insertAtListEnd();
-        if (i < dropped.size() && dropped[i]) {
+        const bool drop = i < dropped.size() && dropped[i];
+        if (s.end == stored.listEnd) needsLineEnd = !drop && !s.delimited;
+        if (drop) {
             out.append(text.substr(pos, s.begin - pos));
             pos = s.end;
         }

@@ -37,10 +37,14 @@ public:
     // what is read (a Ctrl-Z, or the end of the text).
     std::size_t Position() const { return pos_; }
     std::size_t End() const { return text_.size(); }
+    // Whether the last field read ended at a comma or a line end (rather
+    // than at the end of what is read, inside an unclosed quotation too).
+    bool EndedAtDelimiter() const { return delimited_; }
 
 private:
     std::string_view text_;
     std::size_t pos_ = 0;
+    bool delimited_ = false;
 };
 
 struct NameRecord {
@@ -85,6 +89,7 @@ struct StoredRecord {
     NameRecord record;
     std::size_t begin = 0;  // its first byte (blanks before the name included)
     std::size_t end = 0;    // just after the delimiter of its last field
+    bool delimited = true;  // its last field has a delimiter (not the end of the text)
 };
 struct StoredRecords {
     std::vector<StoredRecord> records;  // as ReadAllNameRecords reads them

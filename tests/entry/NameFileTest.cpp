@@ -431,6 +431,8 @@ TEST(SaveNameRecord, CarriesEveryByteForwardAndAddsTheRecordToTheList) {
          "A\r\n01 Jan 2000\r\n1.00\r\nA\r\n0\r\n000.00\r\n51.30\r\n" + test},
         {"two records on one line", a + "," + b + "\r\n", a + "," + b + "\r\n" + test},
         {"no line end after the last record", a, a + "\r\n" + test},
+        {"a quotation left open at the end", "A,01 Jan 2000,1.00,A,0,000.00,\"51.30,",
+         "A,01 Jan 2000,1.00,A,0,000.00,\"51.30,\r\n" + test},
         {"LF line ends", a + "\n" + b + "\n", a + "\n" + b + "\n" + test},
         {"CR line ends", a + "\r" + b + "\r", a + "\r" + b + "\r" + test},
         {"Windows-1252", "Ren\xe9" "e,01 Jan 2000,1.00,A,0,000.00,51.30\r\n",
