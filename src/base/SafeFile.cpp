@@ -219,7 +219,8 @@ bool CopyFileIfAbsent(const fs::path& source, const fs::path& target) {
 
 // ------------------------------------------------------------ the lock
 
-std::optional<FileLock> FileLock::Take(const fs::path& lockFile, std::chrono::milliseconds wait) {
+std::optional<FileLock> FileLock::Take(const fs::path& lockFile, std::chrono::milliseconds wait, bool* busy) {
+    if (busy) *busy = false;
     int fd = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
     // A lock file someone else made and we may only read locks as well.
     if (fd < 0) fd = ::open(lockFile.c_str(), O_RDONLY | O_CLOEXEC);
@@ -230,7 +231,10 @@ std::optional<FileLock> FileLock::Take(const fs::path& lockFile, std::chrono::mi
         if (::flock(fd, LOCK_EX | LOCK_NB) == 0) return FileLock(fd);
         if (errno != EWOULDBLOCK && errno != EINTR) break;
         const auto now = std::chrono::steady_clock::now();
-        if (now >= deadline) break;
+        if (now >= deadline) {
+            if (busy) *busy = true;
+            break;
+        }
         std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(pause, deadline - now));
         pause = std::min(pause * 2, std::chrono::milliseconds(16));
     }

@@ -65,9 +65,10 @@ bool CopyFileIfAbsent(const std::filesystem::path& source, const std::filesystem
 class FileLock {
 public:
     // Takes the lock on `lockFile` (created when missing), trying until
-    // `wait` has passed; nothing when it cannot be taken in that time or the
-    // lock file cannot be opened.
-    static std::optional<FileLock> Take(const std::filesystem::path& lockFile, std::chrono::milliseconds wait);
+    // `wait` has passed; nothing when it cannot be taken in that time
+    // (`busy` is set then) or the lock file cannot be opened.
+    static std::optional<FileLock> Take(const std::filesystem::path& lockFile, std::chrono::milliseconds wait,
+                                        bool* busy = nullptr);
 
     FileLock(FileLock&& other) noexcept;
     FileLock& operator=(FileLock&& other) noexcept;

@@ -446,9 +446,11 @@ SaveOutcome SaveNameRecord(const EventEntries& entries, const std::filesystem::p
     // One save of a file at a time, from before its reading to after its
     // rename: a save that read the file before another one renamed its new
     // version into place would drop that one's record.
-    const auto lock = FileLock::Take(LockPathFor(file), lockWait);
+    bool busy = false;
+    const auto lock = FileLock::Take(LockPathFor(file), lockWait, &busy);
     if (!lock) {
-        prompt.notify(msg::NameFileBusy(file.string()));
+        // A lock file that cannot even be made: neither can the new file.
+        prompt.notify(busy ? msg::NameFileBusy(file.string()) : msg::NameFileWriteFailed(file.string()));
         return SaveOutcome::Failed;
     }
 
@@ -516,9 +518,10 @@ bool WriteNameFile(const std::filesystem::path& file, const std::string& bytes, 
                    std::chrono::milliseconds lockWait) {
     const std::filesystem::path target = WriteTarget(file).value_or(file);
     if (RefusedToReplace(CanReplace(target), target, prompt)) return false;
-    const auto lock = FileLock::Take(LockPathFor(target), lockWait);
+    bool busy = false;
+    const auto lock = FileLock::Take(LockPathFor(target), lockWait, &busy);
     if (!lock) {
-        prompt.notify(msg::NameFileBusy(target.string()));
+        prompt.notify(busy ? msg::NameFileBusy(target.string()) : msg::NameFileWriteFailed(target.string()));
         return false;
     }
     return !RefusedToReplace(ReplaceFile(target, bytes), target, prompt);

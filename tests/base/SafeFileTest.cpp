@@ -183,7 +183,9 @@ TEST(FileLock, IsExclusiveUntilReleasedAndStaysInPlace) {
         auto held = FileLock::Take(lockFile, std::chrono::milliseconds(0));
         ASSERT_TRUE(held.has_value());
         // A second open of the lock file is another holder, even in one process.
-        EXPECT_FALSE(FileLock::Take(lockFile, std::chrono::milliseconds(0)).has_value());
+        bool busy = false;
+        EXPECT_FALSE(FileLock::Take(lockFile, std::chrono::milliseconds(0), &busy).has_value());
+        EXPECT_TRUE(busy);
         EXPECT_FALSE(FileLock::Take(lockFile, std::chrono::milliseconds(30)).has_value());
     }
     EXPECT_TRUE(FileLock::Take(lockFile, std::chrono::milliseconds(0)).has_value());
@@ -191,6 +193,10 @@ TEST(FileLock, IsExclusiveUntilReleasedAndStaysInPlace) {
     // Every path to one file takes the same lock.
     fs::create_symlink("CHARTS.FIL", dir / "LINK.FIL");
     EXPECT_EQ(LockPathFor(dir / "LINK.FIL"), dir / "CHARTS.FIL.lock");
+    // A lock file that cannot be made is no busy file.
+    bool busy = true;
+    EXPECT_FALSE(FileLock::Take(dir / "no-folder" / "X.FIL.lock", std::chrono::milliseconds(0), &busy).has_value());
+    EXPECT_FALSE(busy);
 }
 
 }  // namespace

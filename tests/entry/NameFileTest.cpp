@@ -603,6 +603,9 @@ TEST(SaveNameRecord, ANewFileGetsTheRecordAndNoBackup) {
     ASSERT_EQ(SaveNameRecord(TestEntries(), file, RegionalFormats{}, prompt), SaveOutcome::Saved);
     EXPECT_EQ(Bytes(file), std::string(kTestLine) + "\r\n");
     EXPECT_FALSE(fs::exists(dir / "NEW.OLD"));
+    // In a folder that does not exist: it cannot be written (nobody is busy).
+    prompt.expect("name-file-write-failed");
+    EXPECT_EQ(SaveNameRecord(TestEntries(), dir / "none" / "NEW.FIL", RegionalFormats{}, prompt), SaveOutcome::Failed);
 }
 
 // A save that cannot finish changes nothing: not the file, not its backup.
