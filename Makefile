@@ -33,4 +33,4 @@ golden: build
 	@git status --short tests/golden
 
 clean:
-	@rm -rf $(BUILD_DIR) build-asan
+	@rm -rf $(BUILD_DIR) build-asan build-clang

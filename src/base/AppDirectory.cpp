@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <system_error>
 
+#include "base/SafeFile.h"
+
 namespace quaeryn {
 
 namespace {
@@ -31,20 +33,26 @@ std::filesystem::path AppDirectory::Resolve(const std::string& fileName) const {
 }
 
 bool AppDirectory::Seed(const std::filesystem::path& shippedDir, std::vector<std::string>* copied) const {
+    // Another program may be filling the same new folder at this moment (a
+    // second quaeryn-cli, or the desktop program): a folder or a file it made
+    // meanwhile is as good as our own.
     std::error_code ec;
     std::filesystem::create_directories(root_, ec);
-    if (ec || !std::filesystem::is_directory(root_, ec)) return false;
+    if (!std::filesystem::is_directory(root_, ec)) return false;
     bool ok = true;
     for (const auto& entry : std::filesystem::directory_iterator(shippedDir, ec)) {
-        if (!entry.is_regular_file()) continue;
+        if (!entry.is_regular_file(ec)) continue;
         const std::string name = entry.path().filename().string();
-        const auto target = Resolve(name);
-        if (std::filesystem::exists(target, ec)) continue;
-        std::error_code copyEc;
-        std::filesystem::copy_file(entry.path(), root_ / name, copyEc);
-        if (copyEc) {
+        // What a copy killed half-way left behind goes first.
+        RemoveStaleTemporaries(root_ / name);
+        if (std::filesystem::exists(Resolve(name), ec)) continue;
+        // The copy goes to a temporary and is linked into place without
+        // replacing anything: no program ever reads half a file.
+        const auto target = root_ / name;
+        const bool existed = std::filesystem::exists(target, ec);
+        if (!CopyFileIfAbsent(entry.path(), target)) {
             ok = false;
-        } else if (copied) {
+        } else if (copied && !existed) {
             copied->push_back(name);
         }
     }

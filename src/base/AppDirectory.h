@@ -21,8 +21,12 @@ public:
     std::filesystem::path Resolve(const std::string& fileName) const;
 
     // Creates the folder when needed and copies every shipped file it lacks
-    // (by case-insensitive name). Returns false when the folder cannot be
-    // created or written; the names of the copied files go to `copied`.
+    // (by case-insensitive name). Each copy is made under a temporary and
+    // put in place without replacing anything, so another program filling
+    // the same folder at the same time is no failure: a file it made
+    // meanwhile counts as there. Returns false when the folder cannot be
+    // created or written; the names of the files that were missing go to
+    // `copied`.
     bool Seed(const std::filesystem::path& shippedDir, std::vector<std::string>* copied = nullptr) const;
 
 private:

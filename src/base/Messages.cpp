@@ -1,5 +1,7 @@
 #include "base/Messages.h"
 
+#include "base/TextEncoding.h"
+
 namespace quaeryn::msg {
 
 namespace {
@@ -165,15 +167,18 @@ PromptMessage NameAlreadyExists(const std::string& name, const std::string& date
                                 const std::string& time, const std::string& meridiem,
                                 const std::string& zone, const std::string& longitude,
                                 const std::string& latitude) {
+    // The fields as stored, shown as text (a Windows-era record is read as
+    // Windows-1252), each on its own.
     const std::string nl = "\r\n";
     PromptMessage m;
     m.id = "name-exists";
-    m.title = name + " already exists";
+    m.title = DisplayText(name) + " already exists";
     m.text = "There is already a name on file matching your current name with the following "
              "associated data: " +
-             nl + nl + "Date =  " + date + nl + "Time =  " + time + " " + meridiem + nl +
-             "Time zone =  " + zone + nl + "Longitude =  " + longitude + nl + "Latitude =  " +
-             latitude + nl + nl + "Do you want to replace it?" + nl + nl +
+             nl + nl + "Date =  " + DisplayText(date) + nl + "Time =  " + DisplayText(time) + " " +
+             DisplayText(meridiem) + nl + "Time zone =  " + DisplayText(zone) + nl + "Longitude =  " +
+             DisplayText(longitude) + nl + "Latitude =  " + DisplayText(latitude) + nl + nl +
+             "Do you want to replace it?" + nl + nl +
              "Answering 'NO' will append the current name and data to file, not replace the "
              "existing entry.";
     m.icon = PromptIcon::Question;
@@ -230,6 +235,29 @@ PromptMessage NameFileWriteFailed(const std::string& path) {
                     " could not be written. Nothing was saved; the file and its backup are as they "
                     "were.",
                 PromptIcon::Critical);
+}
+
+PromptMessage NameFileBusy(const std::string& path) {
+    return Make("name-file-busy", "Warning!",
+                "Another program is saving into the name file " + path +
+                    " and has not finished. Nothing was saved; please try again in a moment.",
+                PromptIcon::Exclamation);
+}
+
+PromptMessage NameFileReadOnly(const std::string& path) {
+    return Make("name-file-read-only", "Warning!",
+                "The file " + path +
+                    " is read-only. Nothing was saved; allow writing to it, or save into another "
+                    "name file.",
+                PromptIcon::Exclamation);
+}
+
+PromptMessage NameFileHardLinked(const std::string& path) {
+    return Make("name-file-hard-linked", "Warning!",
+                "The file " + path +
+                    " has other names (hard links), and a save writes a new file that would part "
+                    "it from them. Nothing was saved; save into a copy of the name file instead.",
+                PromptIcon::Exclamation);
 }
 
 PromptMessage DataFolderUnusable(const std::string& path) {

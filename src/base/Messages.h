@@ -57,6 +57,14 @@ PromptMessage NameListEndsEarly(const std::string& path);
 // A save that could not write the name file or its backup; both are left
 // as they were.
 PromptMessage NameFileWriteFailed(const std::string& path);
+// A save refused because another program is saving into the same name file
+// and did not finish within a few seconds; nothing is written.
+PromptMessage NameFileBusy(const std::string& path);
+// A save refused because the name file or its backup (path) is read-only.
+PromptMessage NameFileReadOnly(const std::string& path);
+// A save refused because the name file or its backup (path) has other names
+// (hard links), which a newly written file would part from it.
+PromptMessage NameFileHardLinked(const std::string& path);
 
 // The desktop program: the data folder cannot be created or filled.
 PromptMessage DataFolderUnusable(const std::string& path);

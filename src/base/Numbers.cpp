@@ -189,6 +189,12 @@ bool IsNumberText(std::string_view text) {
 
 double Round2(double x) { return std::floor(100.0 * x + 0.5) / 100.0; }
 
+long ClampedWhole(double value, long low, long high) {
+    if (!(value > static_cast<double>(low))) return low;  // NaN too
+    if (!(value < static_cast<double>(high))) return high;
+    return static_cast<long>(value);
+}
+
 std::optional<int16_t> RoundToInt16(double value) {
     if (!std::isfinite(value)) return std::nullopt;
     const double r = std::nearbyint(value);  // default rounding mode: half to even

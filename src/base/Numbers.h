@@ -25,6 +25,12 @@ bool IsNumberText(std::string_view text);
 // x rounded to two decimals, a half going up: floor(100 x + 0.5) / 100.
 double Round2(double x);
 
+// A number as a whole number for a count, a length or a code: truncated
+// towards zero and held to [low, high]; a value that is not a number gives
+// `low`. (A plain conversion of a double outside the integer's range is
+// undefined: option files and entries may hold 1e10 or 1e999.)
+long ClampedWhole(double value, long low, long high);
+
 // Round to a 16-bit integer, a half going to the even neighbour.
 // Returns nothing when the value does not fit in 16 bits.
 std::optional<int16_t> RoundToInt16(double value);

@@ -1,5 +1,7 @@
 #include "base/Options.h"
 
+#include <cmath>
+
 #include "base/Numbers.h"
 #include "base/TextFile.h"
 
@@ -23,7 +25,10 @@ bool ReadOptions(const std::filesystem::path& file, Options& options) {
 }
 
 std::string HouseCodeFromOption27(float value) {
-    switch (static_cast<int>(value == static_cast<float>(static_cast<int>(value)) ? value : -1)) {
+    // Only a whole number from 2 to 9 chooses another system than Placidus
+    // (the range is checked first: 1e10 does not fit an int).
+    const bool code = value >= 2.0f && value <= 9.0f && value == std::trunc(value);
+    switch (code ? static_cast<int>(value) : 0) {
         case 2: return "R";
         case 3: return "K";
         case 4: return "C";

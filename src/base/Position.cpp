@@ -21,7 +21,7 @@ void SplitSignAndDegree(double longitude, SignPosition& p) {
     const double w = std::floor(longitude);
     p.sign = SignOf(longitude);
     // The rounding to two decimals absorbs floating error: 59 gives 29, not 28.
-    p.degrees = static_cast<int>(std::floor(Round2((w / 30.0 - std::floor(w / 30.0)) * 30.0)));
+    p.degrees = static_cast<int>(ClampedWhole(std::floor(Round2((w / 30.0 - std::floor(w / 30.0)) * 30.0)), 0, 30));
 }
 
 }  // namespace
@@ -31,7 +31,7 @@ SignPosition SplitPosition(double longitude) {
     SignPosition p;
     SplitSignAndDegree(longitude, p);
     const double exactMinutes = (longitude - std::floor(longitude)) * 60.0;
-    p.minutes = static_cast<int>(std::floor(exactMinutes + 0.5));
+    p.minutes = static_cast<int>(ClampedWhole(std::floor(exactMinutes + 0.5), 0, 60));
     if (p.minutes >= 60) p.minutes = 59;
     return p;
 }
@@ -41,8 +41,9 @@ SignPosition SplitPositionSeconds(double longitude) {
     SignPosition p;
     SplitSignAndDegree(longitude, p);
     const double exactMinutes = (longitude - std::floor(longitude)) * 60.0;
-    p.minutes = static_cast<int>(std::floor(exactMinutes));
-    p.seconds = static_cast<int>(std::floor((exactMinutes - p.minutes) * 60.0));
+    // Held to their ranges: a longitude that is not a number gives zeros.
+    p.minutes = static_cast<int>(ClampedWhole(std::floor(exactMinutes), 0, 59));
+    p.seconds = static_cast<int>(ClampedWhole(std::floor((exactMinutes - p.minutes) * 60.0), 0, 60));
     return p;
 }
 

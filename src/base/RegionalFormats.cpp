@@ -1,5 +1,6 @@
 #include "base/RegionalFormats.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <vector>
@@ -81,6 +82,10 @@ std::string RegionalFormats::JoinDate(const std::string& month, const std::strin
 std::optional<CalendarDate> RegionalFormats::ParseDate(const std::string& text) const {
     const auto f = SplitFields(text);
     if (f.size() != 3) return std::nullopt;
+    // More than nine digits (leading zeros aside) make no day, month or year
+    // (nor an int).
+    for (const auto& s : f)
+        if (AllDigits(s) && s.size() - std::min(s.find_first_not_of('0'), s.size()) > 9) return std::nullopt;
     // A month name anywhere: the two numbers around it are day and year,
     // the four-digit one (or the larger) being the year.
     for (std::size_t k = 0; k < 3; ++k) {

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "base/Messages.h"
+#include "base/Numbers.h"
 #include "base/TextFile.h"
 
 namespace quaeryn {
@@ -73,8 +74,9 @@ void ReportBuffer::ClearDataBuffer() {
 std::string DocumentText(const ReportBuffer& buffer, float option45) {
     // Option 45 below 2 would make the page length 0 (a division by zero);
     // such a file gets only its final form feed.
+    // A page longer than the buffer can hold breaks nowhere.
     const double every = std::nearbyint(static_cast<double>(option45) - 1.0);
-    const long pageLines = every >= 1 ? static_cast<long>(every) : 0;
+    const long pageLines = every >= 1 ? ClampedWhole(every, 1, ReportBuffer::kMaxLines + 1L) : 0;
     std::string text;
     const auto& data = buffer.DataBuffer();
     for (long i = 0; i <= buffer.DataLineCount(); ++i) {

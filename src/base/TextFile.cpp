@@ -1,10 +1,10 @@
 #include "base/TextFile.h"
 
-#include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <system_error>
-#include <unistd.h>
+
+#include "base/SafeFile.h"
 
 namespace quaeryn {
 
@@ -23,38 +23,20 @@ std::vector<std::string> SplitLines(const std::string& text) {
     std::vector<std::string> lines;
     std::size_t start = 0;
     while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        const bool last = end == std::string::npos;
-        if (last) end = text.size();
-        std::string line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(std::move(line));
-        if (last) break;
-        start = end + 1;
+        std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string::npos) {
+            lines.push_back(text.substr(start));
+            break;
+        }
+        lines.push_back(text.substr(start, end - start));
+        // CR LF is one line end; a CR or an LF alone is one too.
+        start = end + (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1);
     }
     return lines;
 }
 
 bool WriteFileAtomically(const std::filesystem::path& file, const std::string& bytes) {
-    std::filesystem::path temp = file;
-    temp += ".tmp-" + std::to_string(::getpid());
-    {
-        std::FILE* f = std::fopen(temp.c_str(), "wb");
-        if (!f) return false;
-        const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size() &&
-                        std::fflush(f) == 0 && ::fsync(::fileno(f)) == 0;
-        if (std::fclose(f) != 0 || !ok) {
-            std::remove(temp.c_str());
-            return false;
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temp, file, ec);
-    if (ec) {
-        std::filesystem::remove(temp, ec);
-        return false;
-    }
-    return true;
+    return ReplaceFile(file, bytes) == ReplaceStatus::Written;
 }
 
 }  // namespace quaeryn

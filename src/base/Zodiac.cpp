@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "base/Numbers.h"
+
 namespace quaeryn {
 
 double Normalize360(double degrees) {
@@ -11,9 +13,11 @@ double Normalize360(double degrees) {
     return r >= 360.0 ? 0.0 : r;
 }
 
+// The whole parts below are held to their ranges: a longitude that is not a
+// number (infinite in, NaN out of Normalize360) gives 0 Aries rather than an
+// undefined conversion.
 int SignOf(double longitude) {
-    const int sign = static_cast<int>(std::floor(Normalize360(longitude) / 30.0)) + 1;
-    return sign > 12 ? 12 : sign;
+    return static_cast<int>(ClampedWhole(std::floor(Normalize360(longitude) / 30.0), 0, 11)) + 1;
 }
 
 double DegreeInSign(double longitude) {
@@ -22,7 +26,9 @@ double DegreeInSign(double longitude) {
     return d;
 }
 
-int WholeDegreeInSign(double longitude) { return static_cast<int>(std::floor(DegreeInSign(longitude))); }
+int WholeDegreeInSign(double longitude) {
+    return static_cast<int>(ClampedWhole(std::floor(DegreeInSign(longitude)), 0, 29));
+}
 
 double Antiscion(double longitude) {
     // The mirror of sign s across the Cancer-Capricorn axis: 1-6, 2-5, 3-4,

@@ -1,5 +1,7 @@
 #include "cli/ChartJson.h"
 
+#include "base/TextEncoding.h"
+
 namespace quaeryn {
 
 namespace {
@@ -12,28 +14,30 @@ nlohmann::json Table(const auto& table, int first, int last) {
 
 }  // namespace
 
+// Every text goes out in UTF-8: a name from a Windows-era name file is read
+// as Windows-1252 (JSON holds nothing else).
 nlohmann::json ChartJson(const ChartState& c) {
     nlohmann::json j;
-    j["ChartName"] = c.ChartName;
+    j["ChartName"] = DisplayText(c.ChartName);
     j["Day"] = c.Day;
     j["Month"] = c.Month;
     j["Year"] = c.Year;
-    j["DateText"] = c.DateText;
+    j["DateText"] = DisplayText(c.DateText);
     j["ClockTime"] = c.ClockTime;
-    j["AmPmText"] = c.AmPmText;
+    j["AmPmText"] = DisplayText(c.AmPmText);
     j["ZoneHours"] = c.ZoneHours;
     j["LongitudeDm"] = c.LongitudeDm;
-    j["LongitudeSide"] = c.LongitudeSide;
+    j["LongitudeSide"] = DisplayText(c.LongitudeSide);
     j["LatitudeDm"] = c.LatitudeDm;
-    j["LatitudeSide"] = c.LatitudeSide;
-    j["HouseSystemCode"] = c.HouseSystemCode;
+    j["LatitudeSide"] = DisplayText(c.LatitudeSide);
+    j["HouseSystemCode"] = DisplayText(c.HouseSystemCode);
     j["UtDayFraction"] = c.UtDayFraction;
     j["StandardDayFraction"] = c.StandardDayFraction;
     j["JulianDayNumber"] = c.JulianDayNumber;
     j["CenturiesT"] = c.CenturiesT;
     j["Ramc"] = c.Ramc;
     j["ObliquityDegrees"] = c.ObliquityDegrees();
-    j["SiderealTimeText"] = c.SiderealTimeText;
+    j["SiderealTimeText"] = DisplayText(c.SiderealTimeText);
     j["ChartLongitude"] = Table(c.ChartLongitude, 1, 15);
     j["ChartLatitude"] = Table(c.ChartLatitude, 1, 15);
     j["ChartDeclination"] = Table(c.ChartDeclination, 1, 15);
@@ -42,8 +46,8 @@ nlohmann::json ChartJson(const ChartState& c) {
     j["DailyMotion"] = Table(c.DailyMotion, 1, 15);
     j["Antiscion"] = Table(c.Antiscion, 1, 15);
     j["ChartCusp"] = Table(c.ChartCusp, 1, 13);
-    j["HousePositionText"] = c.HousePositionText;
-    j["RetrogradeText"] = c.RetrogradeText;
+    j["HousePositionText"] = DisplayText(c.HousePositionText);
+    j["RetrogradeText"] = DisplayText(c.RetrogradeText);
     j["TrueNode"] = c.TrueNode;
     j["TrueNodeDeclination"] = c.TrueNodeDeclination;
     j["MeanNode"] = c.MeanNode;

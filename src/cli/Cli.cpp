@@ -12,6 +12,7 @@
 #include "app/Session.h"
 #include "base/AppDirectory.h"
 #include "base/Messages.h"
+#include "base/TextEncoding.h"
 #include "base/TextFile.h"
 #include "cli/ChartJson.h"
 #include "cli/CliArguments.h"
@@ -22,8 +23,8 @@
 namespace quaeryn {
 
 PromptAnswer StreamPrompt::ask(const PromptMessage& message) {
-    err_ << message.title << ": " << message.text << "\n";
-    if (!message.detail.empty()) err_ << message.detail << "\n";
+    err_ << DisplayText(message.title) << ": " << DisplayText(message.text) << "\n";
+    if (!message.detail.empty()) err_ << DisplayText(message.detail) << "\n";
     return message.buttons == PromptButtons::YesNo ? yesNo_ : PromptAnswer::Ok;
 }
 
@@ -160,9 +161,12 @@ int RunRequest(const CliRequest& r, std::ostream& out, std::ostream& err, UserPr
         }
         const ReportBuffer& page = session.buffer;
         for (int i = 0; i <= page.PageLineCount(); ++i)
-            out << page.PageBuffer()[static_cast<std::size_t>(i)] << "\n";
+            out << DisplayText(page.PageBuffer()[static_cast<std::size_t>(i)]) << "\n";
     }
-    if (r.json) out << ChartJson(*session.chart).dump(2) << "\n";
+    // The texts are UTF-8 already; the replacing handler only makes sure
+    // that no byte can end the program.
+    if (r.json)
+        out << ChartJson(*session.chart).dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
     return 0;
 }
 

@@ -114,8 +114,10 @@ bool ReadOptionOverrides(Flags& f, std::ostream& err) {
     for (const auto& o : f.optionOverrides) {
         const auto eq = o.find('=');
         const std::string line = eq == std::string::npos ? o : o.substr(0, eq);
-        const int n = IsNumberText(line) ? static_cast<int>(NumericValue(line)) : 0;
-        if (eq == std::string::npos || n < 1 || n > Options::kCount || NumericValue(line) != n) {
+        // Held to 0..201 before it becomes an int: 1e10 is out of range, not undefined.
+        const double lineValue = NumericValue(line);
+        const long n = IsNumberText(line) ? ClampedWhole(lineValue, 0, Options::kCount + 1) : 0;
+        if (eq == std::string::npos || n < 1 || n > Options::kCount || lineValue != static_cast<double>(n)) {
             err << "quaeryn-cli: --option needs N=VALUE with N from 1 to 200, not '" << o << "'\n";
             return false;
         }
@@ -125,7 +127,7 @@ bool ReadOptionOverrides(Flags& f, std::ostream& err) {
             err << "quaeryn-cli: --option " << n << " needs a number, not '" << value << "'\n";
             return false;
         }
-        f.request.options.emplace_back(n, v);
+        f.request.options.emplace_back(static_cast<int>(n), v);
     }
     return true;
 }
@@ -295,6 +297,15 @@ CliParse ParseCliArguments(const std::vector<std::string>& args, const CommandRe
         return CliParse{std::nullopt, app.exit(ex, out, err) == 0 ? 0 : 1};
     }
     const CliParse usageError{std::nullopt, 1};
+    // A file or chart named by an empty text would quietly mean another
+    // one (or, for --save-chart, none at all).
+    for (const char* flag : {"--save-chart", "--name-file", "--chart", "--app-dir"}) {
+        const CLI::Option* option = app.get_option(flag);
+        if (option->count() > 0 && option->as<std::string>().empty()) {
+            err << "quaeryn-cli: " << flag << " needs a name, not an empty text\n";
+            return usageError;
+        }
+    }
     if (f.am && f.pm) {
         err << "quaeryn-cli: --am and --pm exclude each other\n";
         return usageError;

@@ -8,6 +8,8 @@
 
 #include "base/Messages.h"
 #include "base/Numbers.h"
+#include "base/SafeFile.h"
+#include "base/TextEncoding.h"
 #include "base/TextFile.h"
 #include "entry/EntryChecks.h"
 #include "entry/InputRules.h"
@@ -64,6 +66,7 @@ bool FreeFieldReader::Read(std::string& field) {
     }
 
     // Step over the delimiter: a comma, or one line end.
+    delimited_ = end < text_.size();
     if (end < text_.size()) {
         if (text_[end] == '\r' && end + 1 < text_.size() && text_[end + 1] == '\n') ++end;
         ++end;
@@ -104,39 +107,90 @@ std::string TrimmedName(const std::string& name) {
     return name.substr(first, name.find_last_not_of(" \t") - first + 1);
 }
 
-namespace {
-
-template <typename List>
-auto FindIn(List& list, const std::string& name) -> decltype(&list.records.front()) {
-    const std::string wanted = TrimmedName(name);
-    for (auto& r : list.records)
-        if (TrimmedName(r.name) == wanted) return &r;
+const NameRecord* FindNameRecord(const NameList& list, const std::string& name) {
+    // Names compare as they are shown and stored: without the blanks around
+    // them, and "Ren\xe9e" of a Windows-1252 file as the "Ren\u00e9e" the list
+    // shows and the user types.
+    const std::string wanted = DisplayText(TrimmedName(name));
+    for (const auto& r : list.records)
+        if (TrimmedName(r.name) == TrimmedName(name) || DisplayText(TrimmedName(r.name)) == wanted) return &r;
     return nullptr;
 }
 
-}  // namespace
+NameRecord* FindNameRecord(NameList& list, const std::string& name) {
+    return const_cast<NameRecord*>(FindNameRecord(static_cast<const NameList&>(list), name));
+}
 
-NameRecord* FindNameRecord(NameList& list, const std::string& name) { return FindIn(list, name); }
-
-const NameRecord* FindNameRecord(const NameList& list, const std::string& name) { return FindIn(list, name); }
-
-std::vector<NameRecord> ReadAllNameRecords(const std::string& text, bool* complete) {
-    std::vector<NameRecord> records;
-    bool ok = true;
+StoredRecords LocateNameRecords(std::string_view text) {
+    StoredRecords stored;
     FreeFieldReader in(text);
+    // The list (ParseNameList) ends at the first line of blanks or record
+    // without a name; the records after it are read all the same.
+    bool listed = true;
     for (;;) {
+        const std::size_t before = in.Position();
         in.SkipBlankLines();
+        if (in.Position() != before) listed = false;
         if (in.AtEnd()) break;
-        NameRecord r;
+        StoredRecord s;
+        s.begin = in.Position();
+        NameRecord& r = s.record;
         if (!in.Read(r.name) || !in.Read(r.date) || !in.Read(r.time) || !in.Read(r.meridiem) ||
             !in.Read(r.zone) || !in.Read(r.longitude) || !in.Read(r.latitude)) {
-            ok = false;
+            stored.complete = false;
+            if (listed && !r.name.empty()) stored.listComplete = false;
             break;
         }
-        records.push_back(std::move(r));
+        s.end = in.Position();
+        s.delimited = in.EndedAtDelimiter();
+        if (r.name.empty()) listed = false;
+        if (listed) stored.listEnd = s.end;
+        stored.records.push_back(std::move(s));
     }
-    if (complete) *complete = ok;
+    return stored;
+}
+
+std::vector<NameRecord> ReadAllNameRecords(const std::string& text, bool* complete) {
+    StoredRecords stored = LocateNameRecords(text);
+    if (complete) *complete = stored.complete;
+    std::vector<NameRecord> records;
+    records.reserve(stored.records.size());
+    for (auto& s : stored.records) records.push_back(std::move(s.record));
     return records;
+}
+
+std::string SpliceNameFile(std::string_view text, const StoredRecords& stored, const std::vector<bool>& dropped,
+                           const std::string& line) {
+    std::string out;
+    out.reserve(text.size() + line.size() + 4);
+    std::size_t pos = 0;
+    bool inserted = false;
+    // The last listed record, when it stays and its last field runs to the
+    // end of the text (no line end, an unclosed quotation): the new record
+    // must begin on a line of its own.
+    bool needsLineEnd = false;
+    auto insertAtListEnd = [&] {
+        if (stored.listEnd > pos) {
+            out.append(text.substr(pos, stored.listEnd - pos));
+            pos = stored.listEnd;
+        }
+        if (needsLineEnd) out += "\r\n";
+        out += line + "\r\n";
+        inserted = true;
+    };
+    for (std::size_t i = 0; i < stored.records.size(); ++i) {
+        const StoredRecord& s = stored.records[i];
+        if (!inserted && stored.listEnd <= s.begin) insertAtListEnd();
+        const bool drop = i < dropped.size() && dropped[i];
+        if (s.end == stored.listEnd) needsLineEnd = !drop && !s.delimited;
+        if (drop) {
+            out.append(text.substr(pos, s.begin - pos));
+            pos = s.end;
+        }
+    }
+    if (!inserted) insertAtListEnd();
+    out.append(text.substr(pos));
+    return out;
 }
 
 // ------------------------------------------------------------ filling the entries
@@ -360,8 +414,24 @@ bool NameRefusedForSave(const std::string& name) {
            name.find('"') != std::string::npos || HoldsControlCharacter(name);
 }
 
+namespace {
+
+// The message for a file that cannot be replaced; false when it can.
+bool RefusedToReplace(ReplaceStatus status, const std::filesystem::path& file, UserPrompt& prompt) {
+    switch (status) {
+        case ReplaceStatus::Written: return false;
+        case ReplaceStatus::ReadOnly: prompt.notify(msg::NameFileReadOnly(file.string())); return true;
+        case ReplaceStatus::HardLinked: prompt.notify(msg::NameFileHardLinked(file.string())); return true;
+        case ReplaceStatus::NotAFile:
+        case ReplaceStatus::Failed: prompt.notify(msg::NameFileWriteFailed(file.string())); return true;
+    }
+    return true;
+}
+
+}  // namespace
+
 SaveOutcome SaveNameRecord(const EventEntries& entries, const std::filesystem::path& target,
-                           const RegionalFormats& regional, UserPrompt& prompt) {
+                           const RegionalFormats& regional, UserPrompt& prompt, std::chrono::milliseconds lockWait) {
     if (entries.name.find(',') != std::string::npos) {
         prompt.notify(msg::CommaInName());
         return SaveOutcome::CommaInName;
@@ -383,17 +453,33 @@ SaveOutcome SaveNameRecord(const EventEntries& entries, const std::filesystem::p
         return SaveOutcome::Failed;
     }
 
-    // A link is followed, so that the file it names gets the new version
-    // (and the backup beside it) rather than the link being replaced.
-    std::error_code ec;
-    std::filesystem::path file = target;
-    if (std::filesystem::is_symlink(file, ec)) {
-        const auto resolved = std::filesystem::canonical(file, ec);
-        if (!ec) file = resolved;
+    // A link is written through, so that the file it names gets the new
+    // version (and the backup beside it) rather than the link being
+    // replaced; a link to a file not yet made creates that file.
+    const auto resolved = WriteTarget(target);
+    if (!resolved) {
+        prompt.notify(msg::NameFileWriteFailed(target.string()));
+        return SaveOutcome::Failed;
+    }
+    const std::filesystem::path file = *resolved;
+    const std::filesystem::path backup = BackupPathFor(file);
+    if (RefusedToReplace(CanReplace(file), file, prompt) || RefusedToReplace(CanReplace(backup), backup, prompt))
+        return SaveOutcome::Failed;
+
+    // One save of a file at a time, from before its reading to after its
+    // rename: a save that read the file before another one renamed its new
+    // version into place would drop that one's record.
+    bool busy = false;
+    const auto lock = FileLock::Take(LockPathFor(file), lockWait, &busy);
+    if (!lock) {
+        // A lock file that cannot even be made: neither can the new file.
+        prompt.notify(busy ? msg::NameFileBusy(file.string()) : msg::NameFileWriteFailed(file.string()));
+        return SaveOutcome::Failed;
     }
 
-    // Read the whole file first: a save that cannot read every record
-    // writes nothing, so no record is ever dropped on the way.
+    // Read the whole file first: a save that cannot place its record after
+    // the list writes nothing, so no record is ever dropped on the way.
+    std::error_code ec;
     const bool exists = std::filesystem::exists(file, ec);
     std::optional<std::string> original;
     if (exists) {
@@ -403,74 +489,75 @@ SaveOutcome SaveNameRecord(const EventEntries& entries, const std::filesystem::p
             return SaveOutcome::Failed;
         }
     }
-    bool complete = true;
-    const std::vector<NameRecord> records =
-        original ? ReadAllNameRecords(*original, &complete) : std::vector<NameRecord>{};
-    if (!complete) {
+    const StoredRecords stored = original ? LocateNameRecords(*original) : StoredRecords{};
+    if (!stored.listComplete) {
         prompt.notify(msg::NameFileUnreadable(file.string()));
         return SaveOutcome::Failed;
     }
-    // A record without a name ends the list of names when the file is read:
-    // a record saved after it would be found by nothing.
-    const bool endsEarly =
-        std::any_of(records.begin(), records.end(), [](const NameRecord& r) { return r.name.empty(); });
-    if (endsEarly) {
+
+    // One question for each stored record of the same name (as the list
+    // shows names: without the blanks around them, and a Windows-1252 one
+    // matching the same name typed).
+    const std::string wanted = Upper(DisplayText(TrimmedName(entries.name)));
+    std::vector<bool> dropped(stored.records.size(), false);
+    for (std::size_t i = 0; i < stored.records.size(); ++i) {
+        const NameRecord& r = stored.records[i].record;
+        if (Upper(DisplayText(TrimmedName(r.name))) != wanted) continue;
+        const PromptAnswer answer = prompt.ask(
+            msg::NameAlreadyExists(r.name, r.date, r.time, r.meridiem, r.zone, r.longitude, r.latitude));
+        dropped[i] = answer == PromptAnswer::Yes;
+    }
+    const std::string line = FormatNameRecord(entries, regional);
+    const std::string text = original ? SpliceNameFile(*original, stored, dropped, line) : line + "\r\n";
+    // What is written must list the new record, as the Names window and
+    // --chart read the file: a save reported as done can always be found.
+    const NameList written = ParseNameList(text);
+    const NameList mine = ParseNameList(line + "\r\n");
+    if (written.records.empty() || mine.records.empty() ||
+        written.records.back().name != mine.records.front().name) {
         prompt.notify(msg::NameListEndsEarly(file.string()));
         return SaveOutcome::Failed;
     }
 
-    // One question for each stored record of the same name.
-    const std::string wanted = Upper(TrimmedName(entries.name));
-    std::string text;
-    std::size_t kept = 0;
-    for (const auto& r : records) {
-        if (Upper(TrimmedName(r.name)) == wanted) {
-            const PromptAnswer answer = prompt.ask(msg::NameAlreadyExists(
-                r.name, r.date, r.time, r.meridiem, r.zone, r.longitude, r.latitude));
-            if (answer == PromptAnswer::Yes) continue;
-        }
-        text += NameRecordLine(r) + "\r\n";
-        ++kept;
-    }
-    text += FormatNameRecord(entries, regional) + "\r\n";
-    // What is written must list every record, the new one last, as the list
-    // and --chart read it.
-    if (ParseNameList(text).records.size() != kept + 1) {
-        prompt.notify(msg::NameListEndsEarly(file.string()));
-        return SaveOutcome::Failed;
-    }
-
-    // The backup first (the previous contents), then the file; each is
-    // written beside its target and renamed into place. When the file
-    // cannot be written the backup gets its previous contents back.
-    const std::filesystem::path backup = BackupPathFor(file);
+    // The backup first (the previous contents, with the file's mode and
+    // owner), then the file. When the file cannot be written the backup
+    // gets its previous contents back.
     if (original) {
-        const bool hadBackup = std::filesystem::exists(backup, ec);
         std::optional<std::string> previousBackup;
-        if (hadBackup) {
+        if (std::filesystem::exists(backup, ec)) {
             previousBackup = ReadWholeFile(backup);
             if (!previousBackup) {
                 prompt.notify(msg::NameFileWriteFailed(file.string()));
                 return SaveOutcome::Failed;
             }
         }
-        if (!WriteFileAtomically(backup, *original)) {
-            prompt.notify(msg::NameFileWriteFailed(file.string()));
-            return SaveOutcome::Failed;
-        }
-        if (!WriteFileAtomically(file, text)) {
+        if (RefusedToReplace(ReplaceFile(backup, *original, file), backup, prompt)) return SaveOutcome::Failed;
+        const ReplaceStatus written = ReplaceFile(file, text);
+        if (written != ReplaceStatus::Written) {
             if (previousBackup)
-                WriteFileAtomically(backup, *previousBackup);
+                ReplaceFile(backup, *previousBackup, file);
             else
                 std::filesystem::remove(backup, ec);
-            prompt.notify(msg::NameFileWriteFailed(file.string()));
+            RefusedToReplace(written, file, prompt);
             return SaveOutcome::Failed;
         }
-    } else if (!WriteFileAtomically(file, text)) {
-        prompt.notify(msg::NameFileWriteFailed(file.string()));
+    } else if (RefusedToReplace(ReplaceFile(file, text), file, prompt)) {
         return SaveOutcome::Failed;
     }
     return SaveOutcome::Saved;
+}
+
+bool WriteNameFile(const std::filesystem::path& file, const std::string& bytes, UserPrompt& prompt,
+                   std::chrono::milliseconds lockWait) {
+    const std::filesystem::path target = WriteTarget(file).value_or(file);
+    if (RefusedToReplace(CanReplace(target), target, prompt)) return false;
+    bool busy = false;
+    const auto lock = FileLock::Take(LockPathFor(target), lockWait, &busy);
+    if (!lock) {
+        prompt.notify(busy ? msg::NameFileBusy(target.string()) : msg::NameFileWriteFailed(target.string()));
+        return false;
+    }
+    return !RefusedToReplace(ReplaceFile(target, bytes), target, prompt);
 }
 
 // ------------------------------------------------------------ Name Edit window

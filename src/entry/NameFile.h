@@ -4,6 +4,7 @@
 // fields may be quoted).
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <filesystem>
 #include <string>
@@ -32,10 +33,18 @@ public:
     bool Read(std::string& field);
     // Skips lines that hold nothing but blanks, from the current position.
     void SkipBlankLines();
+    // Where the next field begins, counted in the text given; the end of
+    // what is read (a Ctrl-Z, or the end of the text).
+    std::size_t Position() const { return pos_; }
+    std::size_t End() const { return text_.size(); }
+    // Whether the last field read ended at a comma or a line end (rather
+    // than at the end of what is read, inside an unclosed quotation too).
+    bool EndedAtDelimiter() const { return delimited_; }
 
 private:
     std::string_view text_;
     std::size_t pos_ = 0;
+    bool delimited_ = false;
 };
 
 struct NameRecord {
@@ -63,8 +72,10 @@ NameList ParseNameList(const std::string& text);
 NameList ReadNameFile(const std::filesystem::path& file, bool* opened = nullptr);
 
 // The first record of this name (case-sensitive), as a click on the list
-// finds it; null when there is none. Blanks before and after a name do not
-// count, on either side: names are stored without them.
+// finds it; null when there is none. Names compare as shown: blanks before
+// and after a name do not count, on either side (names are stored without
+// them), and a stored name that is not UTF-8 is read as Windows-1252
+// (DisplayText).
 NameRecord* FindNameRecord(NameList& list, const std::string& name);
 const NameRecord* FindNameRecord(const NameList& list, const std::string& name);
 
@@ -73,6 +84,30 @@ const NameRecord* FindNameRecord(const NameList& list, const std::string& name);
 // records are passed over. `complete` is false when the text ends inside a
 // record (the records before it are returned).
 std::vector<NameRecord> ReadAllNameRecords(const std::string& text, bool* complete);
+
+// The records of a name file and where they stand in its text, for a save
+// that carries every byte it does not change forward.
+struct StoredRecord {
+    NameRecord record;
+    std::size_t begin = 0;  // its first byte (blanks before the name included)
+    std::size_t end = 0;    // just after the delimiter of its last field
+    bool delimited = true;  // its last field has a delimiter (not the end of the text)
+};
+struct StoredRecords {
+    std::vector<StoredRecord> records;  // as ReadAllNameRecords reads them
+    std::size_t listEnd = 0;            // just after the last record the list shows
+    bool listComplete = true;           // false when the list ends inside a record
+    bool complete = true;               // false when the text ends inside a record
+};
+StoredRecords LocateNameRecords(std::string_view text);
+
+// The text of a name file after a save: every byte of `text` except the
+// records marked in `dropped` (one flag per stored record), with `line`
+// and CR LF inserted at the end of the list, so that the list shows it: a
+// Ctrl-Z and whatever follows it, blank lines and the records after them
+// stay where they were.
+std::string SpliceNameFile(std::string_view text, const StoredRecords& stored, const std::vector<bool>& dropped,
+                           const std::string& line);
 
 // A record as one line (without line end): its seven fields joined by ","; a
 // field that holds a comma or begins with a blank is quoted so that it reads
@@ -105,19 +140,31 @@ bool NameRefusedForSave(const std::string& name);
 
 enum class SaveOutcome { Saved, CommaInName, Failed };
 
-// SaveNameRecord: copies the file without the records the user agrees to
-// replace (one question per matching name, blanks around the names not
-// counting), keeps the previous file as the backup, and appends the entries
-// as the last record, the name stored without blanks around it. A save
-// either completes or leaves the file and its backup exactly as they were:
-// Failed after its message when the name is empty or holds a double
-// quotation mark or a line break, when the file cannot be read to its end
-// (nothing is asked then), when a record without a name ends the file's
-// list of names before its last record (the new record would be listed
-// nowhere), or when it cannot be written. A file that does not exist yet is
-// created, with no backup.
+// How long a save waits for another program's save of the same name file.
+inline constexpr std::chrono::milliseconds kNameFileLockWait{5000};
+
+// SaveNameRecord: writes the file again without the records the user
+// agrees to replace (one question per matching name, blanks around the
+// names not counting), keeps the previous file as the backup, and adds the
+// entries, the name stored without blanks around it, as the last record of
+// the list: before a record without a name, a blank line or a Ctrl-Z that
+// ends the list when the file is read, so that the new record can always be
+// found. Every other byte of the file is carried forward as it was read (its
+// encoding, quotation marks, line ends, a Ctrl-Z and what follows it). The
+// save holds the lock of the file (LockPathFor) from before reading to after
+// the rename; a link is written through to its target, and the file and its
+// backup keep the file's mode and owner.
+//
+// A save either completes or leaves the file and its backup exactly as
+// they were: Failed after its message when the name is empty or holds a
+// double quotation mark or a line break, when another save holds the lock
+// for longer than `lockWait`, when the file or its backup is read-only or
+// has other names (hard links), when the list ends inside a record (nothing
+// is asked then) or when it cannot be written. A file that does not exist
+// yet is created, with no backup.
 SaveOutcome SaveNameRecord(const EventEntries& entries, const std::filesystem::path& file,
-                           const RegionalFormats& regional, UserPrompt& prompt);
+                           const RegionalFormats& regional, UserPrompt& prompt,
+                           std::chrono::milliseconds lockWait = kNameFileLockWait);
 
 // The Name Edit window: the file's text with every line ended by CR LF.
 std::string NameEditText(const std::string& fileText);
@@ -130,5 +177,11 @@ std::string NameEditFileBytes(const std::string& editedText);
 // Writes them beside the file and renames them into place, so a failed save
 // leaves the file as it was. False when it cannot be written.
 bool SaveNameEditText(const std::filesystem::path& file, const std::string& editedText);
+
+// The Name Edit window's "Save": the bytes replace the name file under its
+// lock, as SaveNameRecord writes it (links, mode and owner, refusals). False
+// after its message when nothing was written.
+bool WriteNameFile(const std::filesystem::path& file, const std::string& bytes, UserPrompt& prompt,
+                   std::chrono::milliseconds lockWait = kNameFileLockWait);
 
 }  // namespace quaeryn

@@ -7,6 +7,7 @@
 #include "astro/MoonSun.h"
 #include "astro/TimeScales.h"
 #include "base/Messages.h"
+#include "base/Numbers.h"
 #include "base/Vocabulary.h"
 #include "horary/HoraryReports.h"
 
@@ -64,7 +65,7 @@ double SunFromHorizon(const SearchSite& site, bool setting, const SunLongitude& 
 int WeekdayIndex(double julianDayNumber) {
     // A true modulo: dates before the reference day give 0 to 6 as well.
     const double r = std::fmod(julianDayNumber - kPlanetaryHourDayNumber, 7.0);
-    int d = static_cast<int>(r);
+    int d = static_cast<int>(ClampedWhole(r, -6, 6));
     if (d < 0) d += 7;
     return d;
 }
@@ -85,13 +86,13 @@ HourPosition LocatePlanetaryHour(int dayIndex, double t, double sunrise, double 
     // midnight belongs to the night that began at the evening's sunset.
     const double dayLength = std::fmod(sunset - sunrise + 48.0, 24.0);
     const double x = std::fmod(t - sunrise + 48.0, 24.0);
+    // The twelfth part of the day or night the time falls in, held to 0 to
+    // 11: a day of no length (a failed sunrise search) divides by zero.
     if (x < dayLength) {
-        const int h = 1 + static_cast<int>(std::floor(x / (dayLength / 12.0)));
-        p.hour = h > 12 ? 12 : h;
+        p.hour = 1 + static_cast<int>(ClampedWhole(std::floor(x / (dayLength / 12.0)), 0, 11));
     } else {
         const double nightLength = 24.0 - dayLength;
-        const int h = 13 + static_cast<int>(std::floor((x - dayLength) / (nightLength / 12.0)));
-        p.hour = h > 24 ? 24 : h;
+        p.hour = 13 + static_cast<int>(ClampedWhole(std::floor((x - dayLength) / (nightLength / 12.0)), 0, 11));
     }
     return p;
 }

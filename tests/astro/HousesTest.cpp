@@ -47,7 +47,6 @@ double CuspOfHouse(const ChartState& chart, int h) {
 }
 
 const char* const kAllCodes[] = {"P", "K", "C", "R", "O", "EA", "EM", "M", "I"};
-const char* const kQuadrantCodes[] = {"P", "K", "C", "R", "O"};
 
 // ---------------------------------------------------------------- angles
 

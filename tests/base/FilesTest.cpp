@@ -2,8 +2,10 @@
 // written, and never a crash on a missing, short, overlong or malformed file.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <random>
 
 #include "base/AppData.h"
@@ -83,9 +85,13 @@ TEST(ShippedOptions, HoldTwoHundredDescribedLinesWithTheExpectedValues) {
 }
 
 TEST(HouseCodeFromOption27, ChoosesTheMenuEntry) {
-    const std::pair<float, const char*> cases[] = {{1, "P"}, {2, "R"}, {3, "K"},  {4, "C"},
-                                                   {5, "O"}, {6, "EA"}, {7, "EM"}, {8, "M"},
-                                                   {9, "I"}, {0, "P"}, {10, "P"}, {2.5f, "P"}};
+    const float inf = std::numeric_limits<float>::infinity();
+    // Any other number is Placidus, however large (1e10 does not fit an int).
+    const std::pair<float, const char*> cases[] = {
+        {1, "P"},     {2, "R"},      {3, "K"},    {4, "C"},     {5, "O"},      {6, "EA"},
+        {7, "EM"},    {8, "M"},      {9, "I"},    {0, "P"},     {10, "P"},     {2.5f, "P"},
+        {1e10f, "P"}, {-1e10f, "P"}, {3e38f, "P"}, {inf, "P"},  {-inf, "P"},   {std::nanf(""), "P"},
+        {8.999999f, "P"}, {-2, "P"}};
     for (auto [v, code] : cases) EXPECT_EQ(HouseCodeFromOption27(v), code) << v;
 }
 
@@ -208,10 +214,22 @@ TEST(AppDirectory, ResolvesWithoutRegardToCaseAndSeedsWhatIsMissing) {
     EXPECT_EQ(dir.Resolve("Missing.TXT"), dir.root() / "Missing.TXT");
 }
 
-TEST(TextFile, SplitsLinesAtLfAndCrLf) {
-    EXPECT_EQ(SplitLines("a\r\nb\nc"), (std::vector<std::string>{"a", "b", "c"}));
-    EXPECT_EQ(SplitLines("a\r\n\r\n"), (std::vector<std::string>{"a", ""}));
-    EXPECT_TRUE(SplitLines("").empty());
+TEST(TextFile, SplitsLinesAtEveryLineEnd) {
+    struct Case {
+        const char* text;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {"a\r\nb\nc", {"a", "b", "c"}},
+        {"a\rb\rc\r", {"a", "b", "c"}},              // CR alone, as an old Mac wrote
+        {"a\r\n\r\n", {"a", ""}},
+        {"a\r\r\nb", {"a", "", "b"}},                 // CR, then CR LF: two line ends
+        {"a\n\rb", {"a", "", "b"}},                    // LF CR is not one line end
+        {"\r", {""}},
+        {"\n\n", {"", ""}},
+        {"", {}},
+        {"no line end", {"no line end"}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(SplitLines(c.text), c.lines) << ::testing::PrintToString(c.text);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 #include "base/Numbers.h"
 
@@ -31,6 +32,19 @@ TEST(RoundToInt16, HalfGoesToEvenAndOverflowIsRefused) {
     EXPECT_FALSE(RoundToInt16(32767.5).has_value());  // rounds to 32768
     EXPECT_FALSE(RoundToInt16(1e9).has_value());
     EXPECT_FALSE(RoundToInt16(std::nan("")).has_value());
+}
+
+TEST(ClampedWhole, TruncatesAndHoldsAnyNumberToTheRange) {
+    const double inf = std::numeric_limits<double>::infinity();
+    struct Case {
+        double value;
+        long low, high, expected;
+    } cases[] = {
+        {7.9, 0, 200, 7},      {-7.9, -10, 10, -7},  {27, 1, 200, 27},   {1e10, 0, 201, 201},
+        {-1e10, 0, 201, 0},    {inf, -5, 5, 5},      {-inf, -5, 5, -5},  {std::nan(""), 3, 9, 3},
+        {2147483648.0, 0, 1L << 40, 2147483648L},    {1e300, -1, 1, 1},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ClampedWhole(c.value, c.low, c.high), c.expected) << c.value;
 }
 
 TEST(NumberText, PutsABlankBeforeNonNegativeNumbers) {

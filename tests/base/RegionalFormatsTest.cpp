@@ -32,6 +32,10 @@ TEST(RegionalFormats, ReadsDatesInTheRegionalOrderAndTheFileForm) {
     EXPECT_FALSE(r.ParseDate("not a date"));
     EXPECT_FALSE(r.ParseDate("1/2"));
     EXPECT_FALSE(r.ParseDate("05 Xyz 2001"));
+    // Digits no int holds make no date; leading zeros do not count.
+    EXPECT_FALSE(r.ParseDate("3/5/99999999999"));
+    EXPECT_FALSE(r.ParseDate("99999999999 Mar 2001"));
+    EXPECT_EQ(r.ParseDate("3/5/0000000002001").value_or(CalendarDate{}).year, 2001);
 }
 
 TEST(RegionalFormats, EveryMonthOfTheUsersLanguageReadsBackAsItself) {

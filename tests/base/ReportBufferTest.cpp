@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 #include "base/Layout.h"
 #include "base/ReportBuffer.h"
 #include "support/ScriptedPrompt.h"
@@ -131,6 +134,9 @@ TEST(DocumentText, AnOptionBelowTwoWritesOnlyTheFinalFormFeed) {
     b.AppendLine("b");
     EXPECT_EQ(DocumentText(b, 1.0f), "a\r\nb\r\n\r\n\f\r\n");
     EXPECT_EQ(DocumentText(b, 0.0f), "a\r\nb\r\n\r\n\f\r\n");
+    // A page longer than any buffer (or no number at all) breaks nowhere.
+    for (float option45 : {1e30f, std::numeric_limits<float>::infinity(), std::nanf(""), -1e30f})
+        EXPECT_EQ(DocumentText(b, option45), "a\r\nb\r\n\r\n\f\r\n") << option45;
 }
 
 TEST(ProposedDocumentName, TakesTheFirstWordUpToEightCharacters) {

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 #include "base/Position.h"
 #include "base/Zodiac.h"
 
@@ -33,6 +36,22 @@ TEST(Zodiac, PositionTextsOfLongitudesOutsideOneTurn) {
     EXPECT_EQ(FormatPosition(485.5), "05 LEO 30");
     EXPECT_EQ(DeclinationText(-12.5), "12 S 30");
     EXPECT_EQ(DeclinationText(0), "00 N 00");
+}
+
+// A longitude that is not a number (a computation gone wrong) still splits
+// into a sign and degrees of the tables, never an undefined conversion.
+TEST(Zodiac, ALongitudeThatIsNoNumberSplitsWithinTheTables) {
+    const double inf = std::numeric_limits<double>::infinity();
+    for (double l : {std::nan(""), inf, -inf}) {
+        EXPECT_EQ(SignOf(l), 1) << l;
+        EXPECT_EQ(WholeDegreeInSign(l), 0) << l;
+        const SignPosition p = SplitPositionSeconds(l);
+        EXPECT_EQ(p.sign, 1);
+        EXPECT_EQ(p.degrees, 0);
+        EXPECT_EQ(p.minutes, 0);
+        EXPECT_EQ(p.seconds, 0);
+        EXPECT_EQ(FormatPosition(l), "00 ARI 00") << l;
+    }
 }
 
 }  // namespace

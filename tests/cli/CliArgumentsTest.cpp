@@ -75,6 +75,9 @@ TEST(ParseCliArguments, UsageErrorsEndTheReadingWithStatusOne) {
         {{"--name", "x", "--east", "--west"}, "choose one of --east/--west"},
         {{"--name", "x", "--option", "201=1"}, "--option needs N=VALUE with N from 1 to 200, not '201=1'"},
         {{"--name", "x", "--option", "27"}, "--option needs N=VALUE"},
+        {{"--name", "x", "--option", "1e10=1"}, "--option needs N=VALUE with N from 1 to 200, not '1e10=1'"},
+        {{"--name", "x", "--option", "-1e10=1"}, "--option needs N=VALUE with N from 1 to 200"},
+        {{"--name", "x", "--option", "1e999=1"}, "--option needs N=VALUE with N from 1 to 200"},
         {{"--chart", "x", "--now"}, "--chart takes the whole chart"},
         {{"--chart", "x", "--name", "y"}, "--chart takes the whole chart"},
         {{"--json"}, "nothing to cast"},
@@ -104,6 +107,10 @@ TEST(ParseCliArguments, UsageErrorsEndTheReadingWithStatusOne) {
         {{"--time", "21:05", "--am"}, "--time 21:05 is a 24-hour time; leave out --am"},
         {{"--time", "0:30", "--am"}, "--time 0:30 is a 24-hour time; leave out --am"},
         {{"--time", "0:30", "--pm"}, "--time 0:30 is a 24-hour time; leave out --pm"},
+        {{"--now", "--save-chart", ""}, "--save-chart needs a name, not an empty text"},
+        {{"--chart", "", "--name-file", "x.fil"}, "--chart needs a name, not an empty text"},
+        {{"--chart", "x", "--name-file", ""}, "--name-file needs a name, not an empty text"},
+        {{"--now", "--app-dir", ""}, "--app-dir needs a name, not an empty text"},
     };
     for (const auto& c : cases) {
         const Parsed p = Parse(c.args);

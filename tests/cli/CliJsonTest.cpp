@@ -5,9 +5,12 @@
 
 #include <cmath>
 #include <filesystem>
+#include <random>
 #include <sstream>
 
 #include "app/CastChart.h"
+#include "base/TextEncoding.h"
+#include "cli/ChartJson.h"
 #include "cli/Cli.h"
 #include "support/Entries.h"
 #include "support/TempFolder.h"
@@ -81,6 +84,29 @@ TEST_F(CliJson, EveryKeyCarriesTheFinishedCast) {
     EXPECT_NEAR(std::fabs(j["ChartLongitude"][10].get<double>() - j["ChartLongitude"][11].get<double>()), 180.0, 1e-9);
     EXPECT_DOUBLE_EQ(j["MeanNode"].get<double>(), j["ChartLongitude"][10].get<double>());
     EXPECT_GT(j["DailyMotion"][9].get<double>(), 11.0);  // the Moon
+}
+
+// Random bytes in every text of the chart: the JSON is always written, in
+// UTF-8, with each text as the reports show it.
+TEST(ChartJsonFuzz, AnyBytesInTheTextsDumpAsUtf8) {
+    std::mt19937 rng(316u);
+    std::uniform_int_distribution<int> length(0, 24), byte(0, 255);
+    auto random = [&] {
+        std::string s;
+        for (int n = length(rng); n > 0; --n) s += static_cast<char>(byte(rng));
+        return s;
+    };
+    for (int round = 0; round < 500; ++round) {
+        ChartState chart;
+        chart.ChartName = random();
+        chart.DateText = random();
+        chart.SiderealTimeText = random();
+        chart.RetrogradeText = random();
+        std::string dumped;
+        ASSERT_NO_THROW(dumped = ChartJson(chart).dump(2)) << ::testing::PrintToString(chart.ChartName);
+        EXPECT_TRUE(IsUtf8(dumped));
+        EXPECT_EQ(nlohmann::json::parse(dumped)["ChartName"], DisplayText(chart.ChartName));
+    }
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "base/TextEncoding.h"
 #include "base/TextFile.h"
 #include "cli/Cli.h"
 #include "support/FixedClock.h"
@@ -212,21 +213,21 @@ TEST_F(CliNameFile, SaveChartRefusesWhatCannotBeStored) {
     }
 }
 
-// A file whose list of names ends at a record without a name takes no new
-// record: --chart and the Names window would not find it.
-TEST_F(CliNameFile, SaveChartRefusesAFileWhoseListEndsEarly) {
+// A file whose list of names ends at a record without a name takes the new
+// record before it, where --chart and the Names window find it; the records
+// after the end stay as they were.
+TEST_F(CliNameFile, SaveChartPutsTheRecordBeforeAnEarlyEndOfTheList) {
     const fs::path file = root_ / "SAVED.FIL";
-    const std::string before =
-        "Keep,01 Jan 2000,1.00,A,0,000.00,51.30\r\n,02 Jan 2000,1.00,A,0,000.00,51.30\r\n"
-        "Hidden,03 Jan 2000,1.00,A,0,000.00,51.30\r\n";
-    Write(file, before);
+    const std::string keep = "Keep,01 Jan 2000,1.00,A,0,000.00,51.30\r\n";
+    const std::string rest = ",02 Jan 2000,1.00,A,0,000.00,51.30\r\nHidden,03 Jan 2000,1.00,A,0,000.00,51.30\r\n";
+    Write(file, keep + rest);
     ScriptedPrompt prompt;
-    prompt.expect("name-list-ends-early");
     std::vector<std::string> args = kSmithFlags;
     args.insert(args.end(), {"--save-chart", file.string()});
-    EXPECT_EQ(Run(args, prompt), 1);
-    EXPECT_EQ(ReadWholeFile(file).value_or(""), before);
-    EXPECT_FALSE(fs::exists(root_ / "SAVED.OLD"));
+    ASSERT_EQ(Run(args, prompt), 0) << err_.str();
+    EXPECT_EQ(ReadWholeFile(file).value_or(""), keep + kSmithLine + rest);
+    EXPECT_EQ(ReadWholeFile(root_ / "SAVED.OLD").value_or(""), keep + rest);
+    EXPECT_EQ(Run({"--chart", "Smith", "--name-file", file.string()}, prompt), 0) << err_.str();
 }
 
 // A name saved with blanks around it is stored without them and found
@@ -279,6 +280,17 @@ TEST_F(CliNameFile, ChartRefusesARecordACastWouldRefuse) {
     EXPECT_EQ(out_.str(), "");
 }
 
+// An empty file name saves nothing and says so, as any other usage error.
+TEST_F(CliNameFile, SaveChartWithoutAFileNameIsAUsageError) {
+    std::vector<std::string> args = kSmithFlags;
+    args.insert(args.end(), {"--save-chart", ""});
+    ScriptedPrompt prompt;
+    EXPECT_EQ(Run(args, prompt), 1);
+    EXPECT_NE(err_.str().find("--save-chart needs a name"), std::string::npos) << err_.str();
+    EXPECT_EQ(out_.str(), "");  // no report either
+    EXPECT_EQ(std::distance(fs::directory_iterator(root_.path()), fs::directory_iterator()), 1);  // app/ only
+}
+
 // A stored chart saved into another file keeps its fields.
 TEST_F(CliNameFile, ChartAndSaveChartCopyARecord) {
     const fs::path from = root_ / "charts.fil";
@@ -290,6 +302,46 @@ TEST_F(CliNameFile, ChartAndSaveChartCopyARecord) {
               0)
         << err_.str();
     EXPECT_EQ(ReadWholeFile(to).value_or(""), "Paris,14 Jul 1989,10.30,A,-1,-002.20,48.52\r\n");
+}
+
+// A name file of the Windows era holds Windows-1252: "Ren\xe9e" is read as
+// "Renée" in the JSON and the reports, found under either spelling, and
+// copied to another file byte for byte.
+TEST_F(CliNameFile, AWindows1252NameIsShownAsTextAndStoredAsRead) {
+    const fs::path file = root_ / "old.fil";
+    const std::string record = "Ren\xe9" "e,14 Jul 1989,10.30,A,-1,-002.20,48.52\r\n";
+    Write(file, record);
+    const std::string renee = "Ren\xc3\xa9" "e";
+    for (const std::string& asked : {std::string("Ren\xe9" "e"), renee}) {
+        const std::string json = Json({"--chart", asked, "--name-file", file.string()});
+        EXPECT_NE(json.find("\"ChartName\": \"" + renee + "\""), std::string::npos) << json.substr(0, 200);
+        ScriptedPrompt prompt;
+        ASSERT_EQ(Run({"--chart", asked, "--name-file", file.string(), "--report", "basics"}, prompt), 0);
+        EXPECT_NE(out_.str().find(renee), std::string::npos);
+        EXPECT_EQ(out_.str().find("Ren\xe9"), std::string::npos);
+    }
+    const fs::path copy = root_ / "copy.fil";
+    ScriptedPrompt prompt;
+    ASSERT_EQ(Run({"--chart", renee, "--name-file", file.string(), "--save-chart", copy.string()}, prompt), 0)
+        << err_.str();
+    EXPECT_EQ(ReadWholeFile(copy).value_or(""), record);
+}
+
+// No byte sequence in a name ends the program: the JSON and the reports
+// print, as UTF-8.
+TEST_F(CliNameFile, AnyBytesInANamePrint) {
+    for (const std::string& name : {std::string("\xff\xfe"), std::string("a\xc3"), std::string("\xed\xa0\x80"),
+                                   std::string("\x81\x8d\x8f\x90\x9d"), std::string("\xc0\xaf")}) {
+        std::vector<std::string> args = {"--name", name, "--date", "1990-07-04", "--time", "21:05", "--tz", "5",
+                                         "--long", "73W59", "--lat", "40N45"};
+        const std::string json = Json(args);
+        EXPECT_TRUE(IsUtf8(json));
+        EXPECT_NE(json.find("\"ChartName\": \"" + DisplayText(name) + "\""), std::string::npos);
+        ScriptedPrompt prompt;
+        args.insert(args.end(), {"--report", "basics"});
+        ASSERT_EQ(Run(args, prompt), 0);
+        EXPECT_TRUE(IsUtf8(out_.str()));
+    }
 }
 
 }  // namespace

@@ -58,6 +58,22 @@ std::vector<std::string> With(std::vector<std::string> base, const std::vector<s
     return base;
 }
 
+// Option values no integer holds cast as any other value does: option 27
+// of 1e10 is no house system's number, so Placidus.
+TEST_F(CliTest, OptionValuesOfAnySizeCast) {
+    for (const char* value : {"1e10", "-1e10", "3e38", "2147483648"}) {
+        const CliRun r = run(With(NewYork(), {"--option", std::string("27=") + value, "--option",
+                                              std::string("45=") + value, "--option", std::string("191=") + value,
+                                              "--json"}));
+        ASSERT_EQ(r.status, 0) << value << r.err;
+        EXPECT_EQ(nlohmann::json::parse(r.out)["HouseSystemCode"], "P") << value;
+    }
+    // A value past what an option holds is no number of it.
+    const CliRun r = run(With(NewYork(), {"--option", "27=1e999"}));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("--option 27 needs a number, not '1e999'"), std::string::npos) << r.err;
+}
+
 TEST_F(CliTest, PrintsTheHeaderOfTheDefaultReport) {
     const CliRun r = run(With(NewYork(), {"--house", "P"}));
     EXPECT_EQ(r.status, 0) << r.err;

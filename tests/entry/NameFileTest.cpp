@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -10,6 +12,7 @@
 
 #include "base/Messages.h"
 #include "base/Numbers.h"
+#include "base/SafeFile.h"
 #include "base/TextFile.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempFolder.h"
@@ -399,7 +402,7 @@ TEST(SaveNameRecord, KeepsThePreviousVersionAsTheBackup) {
     ScriptedPrompt prompt;
     ASSERT_EQ(SaveNameRecord(TestEntries(), file, RegionalFormats{}, prompt), SaveOutcome::Saved);
     const std::string second = Bytes(file);
-    EXPECT_EQ(second, "Jones,02 Jan 2000,2.00,A,0,000.00,51.30\r\n" + std::string(kTestLine) + "\r\n");
+    EXPECT_EQ(second, first + kTestLine + "\r\n");  // the stored line as it was
     EXPECT_EQ(Bytes(dir / "CHARTS.OLD"), first);
 
     // A second save overwrites the backup with the file as it was.
@@ -410,30 +413,80 @@ TEST(SaveNameRecord, KeepsThePreviousVersionAsTheBackup) {
     EXPECT_EQ(Names(ParseNameList(Bytes(file))), (std::vector<std::string>{"Jones", "Test", "Other"}));
 }
 
-TEST(SaveNameRecord, KeepsEveryStoredFieldAsRead) {
+// A save carries every byte it does not change forward, and puts the new
+// record at the end of the list, where the list and --chart find it.
+TEST(SaveNameRecord, CarriesEveryByteForwardAndAddsTheRecordToTheList) {
+    const std::string a = "A,01 Jan 2000,1.00,A,0,000.00,51.30";
+    const std::string b = "B,01 Jan 2000,1.00,A,0,000.00,51.30";
+    const std::string test = std::string(kTestLine) + "\r\n";
+    struct Case {
+        const char* why;
+        std::string before;
+        std::string after;
+    } cases[] = {
+        {"an empty file", "", test},
+        {"quoted fields, blanks and text after a closing mark", "\"Smith, J\" (old),  01 Jan 2000,1.00,A,0,000.00,51.30\r\n",
+         "\"Smith, J\" (old),  01 Jan 2000,1.00,A,0,000.00,51.30\r\n" + test},
+        {"a record over several lines", "A\r\n01 Jan 2000\r\n1.00\r\nA\r\n0\r\n000.00\r\n51.30\r\n",
+         "A\r\n01 Jan 2000\r\n1.00\r\nA\r\n0\r\n000.00\r\n51.30\r\n" + test},
+        {"two records on one line", a + "," + b + "\r\n", a + "," + b + "\r\n" + test},
+        {"no line end after the last record", a, a + "\r\n" + test},
+        {"a quotation left open at the end", "A,01 Jan 2000,1.00,A,0,000.00,\"51.30,",
+         "A,01 Jan 2000,1.00,A,0,000.00,\"51.30,\r\n" + test},
+        {"LF line ends", a + "\n" + b + "\n", a + "\n" + b + "\n" + test},
+        {"CR line ends", a + "\r" + b + "\r", a + "\r" + b + "\r" + test},
+        {"Windows-1252", "Ren\xe9" "e,01 Jan 2000,1.00,A,0,000.00,51.30\r\n",
+         "Ren\xe9" "e,01 Jan 2000,1.00,A,0,000.00,51.30\r\n" + test},
+        // The list ends at a line of blanks or a record without a name: the
+        // record goes before it, and everything after it stays.
+        {"a line of blanks", a + "\r\n  \r\n" + b + "\r\n", a + "\r\n" + test + "  \r\n" + b + "\r\n"},
+        {"a record without a name", a + "\r\n,x,1,A,0,0,0\r\n" + b + "\r\n\r\n",
+         a + "\r\n" + test + ",x,1,A,0,0,0\r\n" + b + "\r\n\r\n"},
+        {"blank lines at the end", a + "\r\n\r\n\r\n", a + "\r\n" + test + "\r\n\r\n"},
+        {"a blank line first", "\r\n" + a + "\r\n", test + "\r\n" + a + "\r\n"},
+        // A Ctrl-Z ends what the list reads: the record goes before it, and
+        // the records after it are kept, unread, as they were.
+        {"an end-of-file mark", a + "\r\n\x1a", a + "\r\n" + test + "\x1a"},
+        {"records after a Ctrl-Z", a + "\r\n\x1a" + b + "\r\n", a + "\r\n" + test + "\x1a" + b + "\r\n"},
+        {"a Ctrl-Z before any record", "\x1a" + a + "\r\n", test + "\x1a" + a + "\r\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.why);
+        TempFolder dir;
+        const fs::path file = dir / "K.FIL";
+        WriteBytes(file, c.before);
+        ScriptedPrompt prompt;
+        ASSERT_EQ(SaveNameRecord(TestEntries(), file, RegionalFormats{}, prompt), SaveOutcome::Saved);
+        EXPECT_EQ(Bytes(file), c.after);
+        EXPECT_EQ(Bytes(dir / "K.OLD"), c.before);
+        const NameList list = ParseNameList(Bytes(file));
+        ASSERT_FALSE(list.records.empty());
+        EXPECT_EQ(list.records.back().name, "Test");
+        EXPECT_FALSE(list.error);
+    }
+}
+
+// A record replaced on Yes leaves, with its line end; the bytes around it stay.
+TEST(SaveNameRecord, AReplacedRecordLeavesAndTheRestStays) {
+    const std::string test = std::string(kTestLine) + "\r\n";
     struct Case {
         std::string before;
-        std::string after;  // without the new record
+        std::string after;
     } cases[] = {
-        // A quoted name with a comma stays one field.
-        {"\"Smith, J\",01 Jan 2000,1.00,A,0,000.00,51.30\r\n",
-         "\"Smith, J\",01 Jan 2000,1.00,A,0,000.00,51.30\r\n"},
-        // Lines of blanks are not records: the list they ended reaches every
-        // record once they are gone.
-        {"A,01 Jan 2000,1.00,A,0,000.00,51.30\r\n  \r\nB,01 Jan 2000,1.00,A,0,000.00,51.30\r\n\r\n",
-         "A,01 Jan 2000,1.00,A,0,000.00,51.30\r\nB,01 Jan 2000,1.00,A,0,000.00,51.30\r\n"},
-        // A record over several lines is written on one.
-        {"A\r\n01 Jan 2000\r\n1.00\r\nA\r\n0\r\n000.00\r\n51.30\r\n",
-         "A,01 Jan 2000,1.00,A,0,000.00,51.30\r\n"},
-        {"", ""},
+        {"Test,01 Jan 2000,1.00,A,0,000.00,51.30\rKeep,01 Jan 2000,1.00,A,0,000.00,51.30\r",
+         "Keep,01 Jan 2000,1.00,A,0,000.00,51.30\r" + test},
+        {"Keep,01 Jan 2000,1.00,A,0,000.00,51.30\nTEST,01 Jan 2000,1.00,A,0,000.00,51.30\n\x1atail",
+         "Keep,01 Jan 2000,1.00,A,0,000.00,51.30\n" + test + "\x1atail"},
+        {"A,1,2,3,4,5,6,test,1,2,3,4,5,6,B,1,2,3,4,5,6\r\n", "A,1,2,3,4,5,6,B,1,2,3,4,5,6\r\n" + test},
     };
     for (const auto& c : cases) {
         TempFolder dir;
         const fs::path file = dir / "K.FIL";
         WriteBytes(file, c.before);
         ScriptedPrompt prompt;
+        prompt.expect("name-exists", PromptAnswer::Yes);
         ASSERT_EQ(SaveNameRecord(TestEntries(), file, RegionalFormats{}, prompt), SaveOutcome::Saved);
-        EXPECT_EQ(Bytes(file), c.after + kTestLine + "\r\n") << c.before;
+        EXPECT_EQ(Bytes(file), c.after) << c.before;
         EXPECT_EQ(Bytes(dir / "K.OLD"), c.before);
     }
 }
@@ -451,6 +504,98 @@ TEST(SaveNameRecord, FollowsALinkToTheNameFile) {
     EXPECT_EQ(Bytes(dir / "REAL.OLD"), before);
 }
 
+// Private birth data stays private: the file and its backup keep the
+// file's mode; a dangling link gets its file.
+TEST(SaveNameRecord, KeepsTheModeAndWritesThroughADanglingLink) {
+    TempFolder dir;
+    const std::string before = "Keep,01 Jan 2000,1.00,A,0,000.00,51.30\r\n";
+    WriteBytes(dir / "PRIVATE.FIL", before);
+    ::chmod((dir / "PRIVATE.FIL").c_str(), 0600);
+    WriteBytes(dir / "PRIVATE.OLD", "an old backup, readable by all\r\n");
+    ::chmod((dir / "PRIVATE.OLD").c_str(), 0644);
+    ScriptedPrompt prompt;
+    ASSERT_EQ(SaveNameRecord(TestEntries(), dir / "PRIVATE.FIL", RegionalFormats{}, prompt), SaveOutcome::Saved);
+    struct stat st {};
+    ::stat((dir / "PRIVATE.FIL").c_str(), &st);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+    ::stat((dir / "PRIVATE.OLD").c_str(), &st);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+    EXPECT_EQ(Bytes(dir / "PRIVATE.OLD"), before);
+
+    fs::create_symlink("LATER.FIL", dir / "DANGLING.FIL");
+    ASSERT_EQ(SaveNameRecord(TestEntries(), dir / "DANGLING.FIL", RegionalFormats{}, prompt), SaveOutcome::Saved);
+    EXPECT_TRUE(fs::is_symlink(dir / "DANGLING.FIL"));
+    EXPECT_EQ(Bytes(dir / "LATER.FIL"), std::string(kTestLine) + "\r\n");
+}
+
+// What a save must not replace is refused with a message before anything is
+// asked or written: a read-only file or backup, one with other names, a
+// file another save holds.
+TEST(SaveNameRecord, RefusesWhatItMustNotReplace) {
+    const std::string before = "Test,01 Jan 2000,1.00,A,0,000.00,51.30\r\n";
+    const std::string older = "Older,01 Jan 1999,1.00,A,0,000.00,51.30\r\n";
+    enum class Setup { ReadOnlyFile, ReadOnlyBackup, HardLinkedFile, HardLinkedBackup, Locked };
+    struct Case {
+        Setup setup;
+        const char* message;
+        const char* path;  // the file the message names
+    } cases[] = {
+        {Setup::ReadOnlyFile, "name-file-read-only", "CHARTS.FIL"},
+        {Setup::ReadOnlyBackup, "name-file-read-only", "CHARTS.OLD"},
+        {Setup::HardLinkedFile, "name-file-hard-linked", "CHARTS.FIL"},
+        {Setup::HardLinkedBackup, "name-file-hard-linked", "CHARTS.OLD"},
+        {Setup::Locked, "name-file-busy", "CHARTS.FIL"},
+    };
+    for (const auto& c : cases) {
+        TempFolder dir;
+        const fs::path file = dir / "CHARTS.FIL";
+        const fs::path backup = dir / "CHARTS.OLD";
+        WriteBytes(file, before);
+        WriteBytes(backup, older);
+        std::optional<FileLock> held;
+        switch (c.setup) {
+            case Setup::ReadOnlyFile: ::chmod(file.c_str(), 0444); break;
+            case Setup::ReadOnlyBackup: ::chmod(backup.c_str(), 0400); break;
+            case Setup::HardLinkedFile: fs::create_hard_link(file, dir / "ELSEWHERE.FIL"); break;
+            case Setup::HardLinkedBackup: fs::create_hard_link(backup, dir / "KEPT.OLD"); break;
+            case Setup::Locked: held = FileLock::Take(LockPathFor(file), std::chrono::milliseconds(0)); break;
+        }
+        ScriptedPrompt prompt;
+        prompt.expect(c.message);
+        EXPECT_EQ(SaveNameRecord(TestEntries(), file, RegionalFormats{}, prompt, std::chrono::milliseconds(20)),
+                  SaveOutcome::Failed)
+            << c.message;
+        ASSERT_EQ(prompt.seen().size(), 1u);
+        EXPECT_NE(prompt.seen()[0].text.find((dir / c.path).string()), std::string::npos) << prompt.seen()[0].text;
+        EXPECT_EQ(Bytes(file), before);
+        EXPECT_EQ(Bytes(backup), older);
+    }
+}
+
+// The Name Edit window's save: under the lock, with the same refusals.
+TEST(WriteNameFile, ReplacesTheFileOrSaysWhyNot) {
+    TempFolder dir;
+    const fs::path file = dir / "EDIT.FIL";
+    WriteBytes(file, "old\r\n");
+    ::chmod(file.c_str(), 0640);
+    ScriptedPrompt prompt;
+    ASSERT_TRUE(WriteNameFile(file, "new\r\n", prompt));
+    EXPECT_EQ(Bytes(file), "new\r\n");
+    struct stat st {};
+    ::stat(file.c_str(), &st);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    {
+        auto held = FileLock::Take(LockPathFor(file), std::chrono::milliseconds(0));
+        prompt.expect("name-file-busy");
+        EXPECT_FALSE(WriteNameFile(file, "lost\r\n", prompt, std::chrono::milliseconds(10)));
+    }
+    ::chmod(file.c_str(), 0444);
+    prompt.expect("name-file-read-only");
+    EXPECT_FALSE(WriteNameFile(file, "lost\r\n", prompt));
+    EXPECT_EQ(Bytes(file), "new\r\n");
+    EXPECT_TRUE(prompt.done());
+}
+
 TEST(SaveNameRecord, ANewFileGetsTheRecordAndNoBackup) {
     TempFolder dir;
     const fs::path file = dir / "NEW.FIL";
@@ -458,6 +603,9 @@ TEST(SaveNameRecord, ANewFileGetsTheRecordAndNoBackup) {
     ASSERT_EQ(SaveNameRecord(TestEntries(), file, RegionalFormats{}, prompt), SaveOutcome::Saved);
     EXPECT_EQ(Bytes(file), std::string(kTestLine) + "\r\n");
     EXPECT_FALSE(fs::exists(dir / "NEW.OLD"));
+    // In a folder that does not exist: it cannot be written (nobody is busy).
+    prompt.expect("name-file-write-failed");
+    EXPECT_EQ(SaveNameRecord(TestEntries(), dir / "none" / "NEW.FIL", RegionalFormats{}, prompt), SaveOutcome::Failed);
 }
 
 // A save that cannot finish changes nothing: not the file, not its backup.
@@ -467,7 +615,6 @@ TEST(SaveNameRecord, AFailedSaveLeavesFileAndBackupAsTheyWere) {
     enum class Fault {
         LastRecordShort,
         UnclosedLastRecord,
-        EmptyNameEndsTheList,
         FileNotWritable,
         BackupNotWritable,
         Comma,
@@ -483,11 +630,6 @@ TEST(SaveNameRecord, AFailedSaveLeavesFileAndBackupAsTheyWere) {
     } cases[] = {
         {Fault::LastRecordShort, good + "Broken,04 Jul 1990,9.05\r\n", true, "name-file-unreadable"},
         {Fault::UnclosedLastRecord, good + "Test,04 Jul 1990,9.05,P,5,073.59", false, "name-file-unreadable"},
-        // A record without a name ends the list: a record after it would be
-        // listed nowhere, so nothing is saved (and nothing asked).
-        {Fault::EmptyNameEndsTheList, good + ",01 Jan 2000,1.00,A,0,000.00,51.30\r\n", true, "name-list-ends-early"},
-        {Fault::EmptyNameEndsTheList, ",x,1,A,0,0,0\r\n" + good, false, "name-list-ends-early"},
-        {Fault::EmptyNameEndsTheList, "\"\",01 Jan 2000,1.00,A,0,000.00,51.30\r\n" + good, true, "name-list-ends-early"},
         {Fault::FileNotWritable, good, true, "name-file-write-failed"},
         {Fault::FileNotWritable, good, false, "name-file-write-failed"},
         {Fault::BackupNotWritable, good, true, "name-file-write-failed"},

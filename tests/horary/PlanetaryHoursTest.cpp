@@ -70,6 +70,13 @@ TEST(PlanetaryHour, HoursRunFromSunriseAndFromSunset) {
         // A sunset past midnight on the clock still closes the day before.
         {"sunset after midnight", 0.3, 5, 0.5, "Saturn day ", 12, "Venus hour  "},
     };
+    // A day of no length (sunrise and sunset not found) still gives an hour
+    // of the table.
+    for (double t : {0.0, 6.0, 12.0, -1e10}) {
+        const HourPosition p = LocatePlanetaryHour(Sunday, t, 6, 6);
+        EXPECT_GE(p.hour, 1) << t;
+        EXPECT_LE(p.hour, 24) << t;
+    }
     for (const auto& c : cases) {
         const HourPosition p = LocatePlanetaryHour(Sunday, c.t, c.sunrise, c.sunset);
         EXPECT_EQ(DayText(p.dayIndex), c.day) << c.what;

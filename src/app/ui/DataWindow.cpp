@@ -89,7 +89,9 @@ void DataWindow::UpdateFontItems() {
 }
 
 void DataWindow::ShowPage() {
-    text1_->setPlainText(Q(session_.buffer.PageText()).replace("\r\n", "\n"));
+    // Line by line: a help text in Windows-1252 does not change how the
+    // chart's own lines read.
+    text1_->setPlainText(Q(DisplayLines(session_.buffer.PageText())).replace("\r\n", "\n"));
     setWindowTitle(QString(kCaptionPrefix) + "Data");
     show();
     raise();

@@ -28,15 +28,13 @@ OptionsWindow::OptionsWindow(Session& session, QWidget* parent) : QWidget(parent
 }
 
 void OptionsWindow::Reload() {
-    QString content;
-    if (const auto text = ReadWholeFile(session_.OptionsPath()))
-        for (const auto& line : SplitLines(*text)) content += Q(line) + "\n";
-    txtContent_->setPlainText(content);
+    const auto text = ReadWholeFile(session_.OptionsPath());
+    txtContent_->setPlainText(EditorContent(text.value_or(std::string()), windows1252_));
     setWindowTitle("Edit: OPTIONS.OPT");
 }
 
 void OptionsWindow::btnSave_Click() {
-    if (!WriteFileAtomically(session_.OptionsPath(), TextForFile(txtContent_->toPlainText()))) {
+    if (!WriteFileAtomically(session_.OptionsPath(), EditorFileBytes(txtContent_->toPlainText(), windows1252_))) {
         session_.prompt.notify(msg::DocumentWriteFailed(session_.OptionsPath().string()));
         return;
     }

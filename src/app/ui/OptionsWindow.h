@@ -30,6 +30,7 @@ public:
 private:
     Session& session_;
     QPlainTextEdit* txtContent_;
+    bool windows1252_ = false;  // OPTIONS.OPT was read as Windows-1252
 };
 
 }  // namespace quaeryn::ui

@@ -87,7 +87,7 @@ int PrintWindow::PrintOn(QPrinter& printer) {
     const QRect area = painter.viewport();
     // Option 30 sets the lines of a page; a page that is full earlier also
     // breaks, so that no line is printed past its bottom edge.
-    const long perPage = std::lround(static_cast<double>(session_.options[30]));
+    const long perPage = ClampedWhole(std::nearbyint(static_cast<double>(session_.options[30])), 0, 1L << 30);
     int pages = 1;
     long onPage = 0;
     int y = metrics.ascent();

@@ -16,6 +16,8 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "base/TextFile.h"
+
 namespace quaeryn::ui {
 
 std::string TextForFile(const QString& text) {
@@ -30,6 +32,18 @@ std::string TextForFile(const QString& text) {
     if (t.isEmpty()) return std::string();
     t.replace("\n", "\r\n");
     return t.toStdString() + "\r\n";
+}
+
+QString EditorContent(const std::string& fileBytes, bool& windows1252) {
+    const EditorText decoded = DecodeForEditing(fileBytes);
+    windows1252 = decoded.windows1252;
+    QString content;
+    for (const auto& line : SplitLines(decoded.utf8)) content += QString::fromStdString(line) + "\n";
+    return content;
+}
+
+std::string EditorFileBytes(const QString& text, bool windows1252) {
+    return EncodeAfterEditing(TextForFile(text), windows1252);
 }
 
 QFont FixedFont(double points) {

@@ -13,18 +13,27 @@
 
 #include <string>
 
+#include "base/Numbers.h"
+#include "base/TextEncoding.h"
+
 class QLineEdit;
 class QPlainTextEdit;
 class QWidget;
 
 namespace quaeryn::ui {
 
-inline QString Q(const std::string& s) { return QString::fromStdString(s); }
+// A text of the program as the windows show it: UTF-8, or Windows-1252 when
+// it is not valid UTF-8 (DisplayText).
+inline QString Q(const std::string& s) { return QString::fromStdString(DisplayText(s)); }
 inline std::string S(const QString& s) { return s.toStdString(); }
 
 // Window placement is kept in twips: 15 twips to a pixel.
 inline constexpr int kTwipsPerPixel = 15;
-inline int ToPixels(double twips) { return static_cast<int>(twips / kTwipsPerPixel + (twips >= 0 ? 0.5 : -0.5)); }
+// A placement of the settings file may hold any number: the pixels are held
+// to a million either way.
+inline int ToPixels(double twips) {
+    return static_cast<int>(ClampedWhole(twips / kTwipsPerPixel + (twips >= 0 ? 0.5 : -0.5), -1000000, 1000000));
+}
 inline double ToTwips(int pixels) { return static_cast<double>(pixels) * kTwipsPerPixel; }
 
 // The sunken bevel drawn around a control on its window: a 15-twip line
@@ -46,6 +55,14 @@ QPlainTextEdit* BuildTextEditor(QWidget* window,
 // the final line break (the one the loader appended) taken off and written
 // as the file's last line end.
 std::string TextForFile(const QString& text);
+
+// A plain-text editor window on a whole file: the text box's content (each
+// line followed by a line break) from the file's bytes, and the bytes its
+// Save writes (TextForFile). A file that is not UTF-8 is read as
+// Windows-1252 and written back so, byte for byte where nothing changed;
+// `windows1252` carries that from the one to the other.
+QString EditorContent(const std::string& fileBytes, bool& windows1252);
+std::string EditorFileBytes(const QString& text, bool windows1252);
 
 // The file dialogs: a save chooser (asks before replacing a file), an open
 // chooser, and a chooser of a file to add to (an existing file or a new

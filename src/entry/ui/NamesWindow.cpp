@@ -152,17 +152,16 @@ NameEditWindow::NameEditWindow(const WindowContext& context, NamesWindow* names)
 
 void NameEditWindow::Reload() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    QString content;
-    if (const auto text = ReadWholeFile(context_.currentNameFile))
-        for (const auto& line : SplitLines(*text)) content += Q(line) + "\n";
-    txtContent_->setPlainText(content);
+    const auto text = ReadWholeFile(context_.currentNameFile);
+    txtContent_->setPlainText(EditorContent(text.value_or(std::string()), windows1252_));
     setWindowTitle("Edit: " + Q(context_.currentNameFile.string()));
     QApplication::restoreOverrideCursor();
 }
 
 void NameEditWindow::btnSave_Click() {
-    if (!WriteFileAtomically(context_.currentNameFile, TextForFile(txtContent_->toPlainText())))
-        context_.prompt.notify(msg::NameFileWriteFailed(context_.currentNameFile.string()));
+    // Under the name file's lock, as a save of a record; the messages say
+    // why when nothing was written.
+    WriteNameFile(context_.currentNameFile, EditorFileBytes(txtContent_->toPlainText(), windows1252_), context_.prompt);
 }
 
 void NameEditWindow::btnQuit_Click() {

@@ -77,6 +77,7 @@ private:
     WindowContext context_;
     NamesWindow* names_;
     QPlainTextEdit* txtContent_;
+    bool windows1252_ = false;  // the file was read as Windows-1252
 };
 
 }  // namespace quaeryn::ui

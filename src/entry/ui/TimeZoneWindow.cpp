@@ -40,7 +40,14 @@ void TimeZoneWindow::paintEvent(QPaintEvent* event) {
 }
 
 void TimeZoneWindow::lstTimeZones_Click(const QString& line) {
-    if (PickTimeZone(S(line), table_, entries_, context_.prompt) && entriesChanged) entriesChanged();
+    // The line as the table holds it: a Windows-1252 name is shown converted.
+    std::string stored = S(line);
+    for (const auto& l : table_.lines)
+        if (Q(l) == line) {
+            stored = l;
+            break;
+        }
+    if (PickTimeZone(stored, table_, entries_, context_.prompt) && entriesChanged) entriesChanged();
 }
 
 }  // namespace quaeryn::ui

@@ -199,6 +199,30 @@ TEST(NameEditWindow, SavesTheTextAndQuitRereadsTheList) {
     EXPECT_EQ(Items(names->NamesOnFile()), (QStringList{"One", "Two"}));
 }
 
+// A Windows-era name file: the list and the editor show "Renée", a click
+// finds the record, and a save of the unchanged editor writes the bytes it
+// read.
+TEST(NamesWindow, AWindows1252FileReadsAsTextAndSavesAsRead) {
+    GuiSession g;
+    const std::string bytes = "Ren\xe9" "e,05 Jan 1990,9.05,P,5,073.59,40.45\r\n"
+                              "Zo\xeb,06 Feb 1991,10.10,P,-1,-002.20,48.52\r\n";
+    g.folder.Write("OLD.FIL", bytes);
+    g.session->currentNameFile = g.folder.path() / "OLD.FIL";
+    NamesWindow* names = g.window->namesWindow();
+    names->LoadList();
+    EXPECT_EQ(Items(names->NamesOnFile()), (QStringList{QString::fromUtf8("Ren\u00e9e"), QString::fromUtf8("Zo\u00eb")}));
+    names->NamesOnFile_Click(QString::fromUtf8("Ren\u00e9e"));
+    EXPECT_EQ(g.window->inputWindow()->txtName->text(), QString::fromUtf8("Ren\u00e9e"));
+    EXPECT_EQ(g.window->inputWindow()->txtDay->text(), "5");
+
+    names->cmdEditList_Click();
+    ui::NameEditWindow* edit = names->nameEditWindow();
+    ASSERT_NE(edit, nullptr);
+    EXPECT_TRUE(edit->txtContent()->toPlainText().startsWith(QString::fromUtf8("Ren\u00e9e,05 Jan 1990")));
+    edit->btnSave_Click();
+    EXPECT_EQ(Bytes(g.folder.path() / "OLD.FIL"), bytes);
+}
+
 TEST(TimeZoneWindow, APickFillsZoneAndSide) {
     GuiSession g;
     InputDataWindow* w = g.window->inputWindow();
