@@ -17,6 +17,7 @@
 #include "cli/CliArguments.h"
 #include "entry/InputRules.h"
 #include "entry/NameFile.h"
+#include "place/ComputerZone.h"
 #include "reference/Analyzer.h"
 
 namespace quaeryn {
@@ -131,7 +132,7 @@ int RunRequest(const CliRequest& r, std::ostream& out, std::ostream& err, UserPr
     if (!r.topic.empty()) return PrintTopic(r.topic, dir, out, err, prompt);
     SystemClock systemClock;
     Session session(dir, prompt, env.clock ? *env.clock : static_cast<const Clock&>(systemClock),
-                    env.zone ? *env.zone : static_cast<const ZoneSource&>(SystemZone::Instance()));
+                    env.zone ? *env.zone : static_cast<const ZoneSource&>(ComputerZone::Instance()));
     session.StartUp(env.regional ? *env.regional : RegionalFromLocale(), LayoutConstants{});
     for (const auto& [line, value] : r.options) session.options.Set(line, value);
     session.houseCode = r.house.empty() ? HouseCodeFromOption27(session.options[27]) : r.house;
