@@ -69,7 +69,10 @@ ZoneFill Fill(const std::string& zone, const ZoneOffset& offset) {
     fill.use = offset.kind == ZoneKind::LocalMeanTime ? ZoneFill::Use::LocalMeanTime
                                                        : ZoneFill::Use::Zone;
     fill.offset = offset;
-    fill.line = ZoneUsedLine(zone, offset);
+    // Local mean time is taken at the entered longitude, not at the zone's
+    // city, so the line gives no offset for it.
+    fill.line = fill.use == ZoneFill::Use::LocalMeanTime ? zone + ", local mean time (LMT)"
+                                                          : ZoneUsedLine(zone, offset);
     return fill;
 }
 

@@ -28,7 +28,7 @@ struct ZoneFill {
     };
     Use use = Use::Zone;
     ZoneOffset offset;
-    std::string line;  // "Europe/Paris, UTC+2, summer time"
+    std::string line;  // "Europe/Paris, UTC+2, summer time"; "America/New_York, local mean time (LMT)"
 };
 
 // Nothing when the zone is unknown, the time was skipped, or a repeated

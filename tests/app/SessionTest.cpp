@@ -321,5 +321,50 @@ TEST(Session, RestoringTheDefaultOptionsCopiesTheMasterFile) {
     EXPECT_EQ(ReadWholeFile(f.folder.path() / "OPTIONS.OPT"), ReadWholeFile(f.folder.path() / "OPTIONS.MST"));
 }
 
+// A picked place's zone is filled for the moment entered as the cast
+// begins; a moment the zone lacks refuses the cast and names the hour.
+TEST(Session, ACastFillsTheLinkedZoneOrIsRefusedForAMomentTheZoneLacks) {
+    Fixture f;
+    int filled = 0;
+    f.session.view.zoneFilled = [&filled] { ++filled; };
+    EventEntries& e = f.session.entries;
+    e = GoodEntries();
+    e.name = "Paris";
+    e.month = "7";
+    e.day = "14";
+    e.year = "1990";
+    e.hour = "3";
+    e.minute = "0";
+    e.pm = true;
+    e.tz = "";
+    e.longDeg = "2";
+    e.longMin = "21";
+    e.east = true;
+    e.latDeg = "48";
+    e.latMin = "51";
+    f.session.zoneLink.Link("Europe/Paris", e);
+    ASSERT_TRUE(f.session.Cast(Session::AfterCast::NoReport));
+    EXPECT_EQ(e.tz, "-2");
+    EXPECT_EQ(filled, 1);
+    EXPECT_DOUBLE_EQ(f.session.chart->ZoneHours, -2);
+    EXPECT_EQ(f.session.zoneLink.line(), "Europe/Paris, UTC+2, summer time");
+
+    e = GoodEntries();
+    e.month = "3";
+    e.day = "14";
+    e.year = "2021";
+    e.hour = "2";
+    e.minute = "30";
+    f.session.zoneLink.Link("America/New_York", e);
+    f.prompt.expect("local-time-skipped");
+    EXPECT_FALSE(f.session.Cast(Session::AfterCast::NoReport));
+    EXPECT_TRUE(f.prompt.done());
+    ASSERT_EQ(f.session.refusal.size(), 1u);
+    EXPECT_EQ(f.session.refusal[0].field, EntryField::Hour);
+    EXPECT_EQ(f.session.chart->ChartName, "Paris");
+    EXPECT_EQ(f.cast, 1);
+    EXPECT_EQ(filled, 1);
+}
+
 }  // namespace
 }  // namespace quaeryn

@@ -120,7 +120,7 @@ TEST(ZoneForEntries, BeforeStandardTimeTheLmtBoxIsTicked) {
     ASSERT_TRUE(fill.has_value());
     EXPECT_EQ(fill->use, ZoneFill::Use::LocalMeanTime);
     EXPECT_EQ(fill->offset.kind, ZoneKind::LocalMeanTime);
-    EXPECT_EQ(fill->line, "America/New_York, UTC-4:56:02, local mean time");
+    EXPECT_EQ(fill->line, "America/New_York, local mean time (LMT)");
     ASSERT_EQ(prompt.seen().size(), 1u);
     EXPECT_EQ(prompt.seen()[0].title, "Information");
     EXPECT_EQ(prompt.seen()[0].text,
