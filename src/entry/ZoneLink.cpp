@@ -1,5 +1,7 @@
 #include "entry/ZoneLink.h"
 
+#include <algorithm>
+
 #include "entry/PlaceEntries.h"
 #include "place/ZoneText.h"
 
@@ -9,6 +11,23 @@ namespace {
 
 bool SameMoment(const LocalMoment& a, const LocalMoment& b) {
     return a.year == b.year && a.month == b.month && a.day == b.day && a.hour == b.hour && a.minute == b.minute;
+}
+
+// The offset of the mean time of the entered longitude, as the zone box
+// takes it (74 degrees 00 minutes West is 4.9333): with it the chart's
+// universal time is the same whether the LMT box is ticked or not, so a
+// name-file record, which keeps no LMT box, casts the same chart. Nothing
+// when the longitude is not whole degrees and minutes within 180.
+std::optional<std::string> MeanTimeZoneText(const EventEntries& e) {
+    const auto digits = [](const std::string& t) {
+        return !t.empty() && t.size() <= 3 &&
+               std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
+    };
+    if (!digits(e.longDeg) || !digits(e.longMin)) return std::nullopt;
+    const int minutes = std::stoi(e.longDeg) * 60 + std::stoi(e.longMin);
+    if (minutes > 180 * 60 || std::stoi(e.longMin) > 59) return std::nullopt;
+    // A minute of longitude is four seconds of time.
+    return ZoneHoursText((e.east ? -4 : 4) * minutes);
 }
 
 }  // namespace
@@ -64,7 +83,13 @@ ZoneLink::Outcome ZoneLink::Settle(EventEntries& e, UserPrompt& prompt, bool bef
     const std::optional<LocalMoment> moment = EntryMoment(e);
     if (!moment) return Outcome::Waiting;
     if (settled_ && SameMoment(*settled_, *moment)) {
-        if (settledFilled_) return Outcome::Kept;
+        if (settledFilled_) {
+            // Local mean time follows a changed longitude.
+            if (!e.lmt || e.longDeg + "/" + e.longMin + (e.east ? "E" : "W") == meanTimeLongitude_)
+                return Outcome::Kept;
+            FillMeanTime(e);
+            return Outcome::Filled;
+        }
         if (!beforeCast) return Outcome::Refused;
     }
     settled_ = moment;
@@ -102,16 +127,21 @@ ZoneLink::Outcome ZoneLink::Settle(EventEntries& e, UserPrompt& prompt, bool bef
     if (fill->use == ZoneFill::Use::Zone) {
         e.tz = ZoneHoursText(fill->offset.secondsWest);
         e.lmt = false;
+        line_ = fill->line;
+        Wrote(e);
     } else {
-        // The LMT box makes the zone cancel out of universal time; 0 keeps
-        // the header's "standard time" at Greenwich.
-        e.tz = "0";
         e.lmt = true;
+        line_ = fill->line;
+        FillMeanTime(e);
     }
-    line_ = fill->line;
-    Wrote(e);
     settledFilled_ = true;
     return Outcome::Filled;
+}
+
+void ZoneLink::FillMeanTime(EventEntries& e) {
+    if (const auto zone = MeanTimeZoneText(e)) e.tz = *zone;
+    meanTimeLongitude_ = e.longDeg + "/" + e.longMin + (e.east ? "E" : "W");
+    Wrote(e);
 }
 
 }  // namespace quaeryn

@@ -3,8 +3,10 @@
 // that zone for the date and time entered. Whenever the moment is settled
 // (the window: on leaving a date or time field, on A.M./P.M., before a cast
 // or a save; the command line: before the cast) the link fills the zone box
-// with the zone's offset at that moment, or ticks the LMT box for a date
-// before the zone had standard time, and the hard moments speak through the
+// with the zone's offset at that moment, or, for a date before the zone had
+// standard time, ticks the LMT box and fills the zone box with the mean time
+// of the entered longitude (so that a name-file record, which keeps no LMT
+// box, casts the same chart), and the hard moments speak through the
 // prompt. Anything else that changes the zone box or the LMT box (typing
 // into it, the E/W sign rule, a stored record, the Time Zones window) drops
 // the link: the box is the user's again.
@@ -67,6 +69,9 @@ public:
 
 private:
     void Wrote(const EventEntries& e);
+    // The LMT box is ticked: the zone box takes the mean time of the
+    // entered longitude.
+    void FillMeanTime(EventEntries& e);
 
     const ZoneDatabase* zones_;
     std::string zone_;
@@ -77,6 +82,7 @@ private:
     bool wroteLmt_ = false;
     std::optional<LocalMoment> settled_;
     bool settledFilled_ = false;
+    std::string meanTimeLongitude_;  // the longitude of the last mean-time fill
     FieldFault refusal_{EntryField::Zone, {}, {}};
 };
 

@@ -7,6 +7,7 @@
 #include "app/Session.h"
 #include "base/CommandRegistry.h"
 #include "base/TextFile.h"
+#include "entry/NameFile.h"
 #include "support/Entries.h"
 #include "support/FixedClock.h"
 #include "support/ScriptedPrompt.h"
@@ -364,6 +365,33 @@ TEST(Session, ACastFillsTheLinkedZoneOrIsRefusedForAMomentTheZoneLacks) {
     EXPECT_EQ(f.session.chart->ChartName, "Paris");
     EXPECT_EQ(f.cast, 1);
     EXPECT_EQ(filled, 1);
+}
+
+// Before standard time the LMT box is ticked and the zone box takes the
+// mean time of the entered longitude, so the name-file record, which keeps
+// no LMT box, casts the same chart.
+TEST(Session, ALocalMeanTimeFillCastsTheSameChartAsItsRecord) {
+    Fixture f;
+    f.prompt.allow("local-mean-time-used");
+    EventEntries& e = f.session.entries;
+    e = GoodEntries();
+    e.year = "1850";
+    f.session.zoneLink.Link("America/New_York", e);
+    ASSERT_TRUE(f.session.Cast(Session::AfterCast::NoReport));
+    EXPECT_TRUE(e.lmt);
+    const ChartState lmt = *f.session.chart;
+
+    NameList list = ParseNameList(FormatNameRecord(e, f.session.regional) + "\r\n");
+    NameRecord* record = FindNameRecord(list, "John Smith");
+    ASSERT_NE(record, nullptr);
+    EventEntries stored;
+    ASSERT_TRUE(FillFromRecord(*record, stored, f.session.regional, f.prompt));
+    EXPECT_FALSE(stored.lmt);
+    f.session.entries = stored;
+    ASSERT_TRUE(f.session.Cast(Session::AfterCast::NoReport));
+    // 4.9311 hours against 4h 55m 52s: a tenth of a second of time.
+    EXPECT_NEAR(f.session.chart->Ramc, lmt.Ramc, 1e-3);
+    EXPECT_NEAR(f.session.chart->Longitude[10], lmt.Longitude[10], 1e-5);
 }
 
 }  // namespace

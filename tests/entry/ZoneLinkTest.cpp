@@ -189,6 +189,9 @@ TEST(ZoneLink, ARepeatedTimeIsAskedOrTakenAsChosen) {
     EXPECT_EQ(link.refusal().Line(), "hour: 1.30 A.M. on 07 Nov 2021 occurs twice in America/New_York");
 }
 
+// The LMT box is ticked and the zone box takes the mean time of the
+// entered longitude, not the zone city's: 73 degrees 58 minutes West is
+// 4 hours 55 minutes 52 seconds.
 TEST(ZoneLink, BeforeStandardTimeTheLmtBoxIsTickedInsteadOfAZone) {
     test::ScriptedPrompt prompt;
     ZoneLink link;
@@ -197,13 +200,29 @@ TEST(ZoneLink, BeforeStandardTimeTheLmtBoxIsTickedInsteadOfAZone) {
     prompt.expect("local-mean-time-used");
     EXPECT_EQ(link.Settle(e, prompt, false), Outcome::Filled);
     EXPECT_TRUE(e.lmt);
-    EXPECT_EQ(e.tz, "0");
+    EXPECT_EQ(e.tz, "4.9311");
     EXPECT_EQ(link.line(), "America/New_York, local mean time (LMT)");
+    EXPECT_EQ(link.Settle(e, prompt, true), Outcome::Kept);
+    // A longitude corrected afterwards is followed, without a word.
+    e.longDeg = "74";
+    e.longMin = "0";
+    EXPECT_EQ(link.Settle(e, prompt, true), Outcome::Filled);
+    EXPECT_EQ(e.tz, "4.9333");
     // The same place in 2020 keeps zone time again.
     MoveTo(e, 2020, 1, 15, 12, 0);
     EXPECT_EQ(link.Settle(e, prompt, false), Outcome::Filled);
     EXPECT_FALSE(e.lmt);
     EXPECT_EQ(e.tz, "5");
+    // East of Greenwich the mean time is ahead.
+    EventEntries east = At(1850, 3, 1, 9, 15, "");
+    east.longDeg = "2";
+    east.longMin = "20";
+    east.east = true;
+    link.Link("Europe/Paris", east);
+    prompt.expect("local-mean-time-used");
+    EXPECT_EQ(link.Settle(east, prompt, false), Outcome::Filled);
+    EXPECT_TRUE(east.lmt);
+    EXPECT_EQ(east.tz, "-0.1556");
 }
 
 TEST(ZoneLink, AZoneTheDatabaseDoesNotKnowIsRefused) {
