@@ -3,6 +3,7 @@
 // cost is measured on its own.
 #include <benchmark/benchmark.h>
 
+#include "place/ComputerZone.h"
 #include "place/Places.h"
 #include "place/ZoneDatabase.h"
 
@@ -47,5 +48,17 @@ void BM_ZoneAtLocalTime(benchmark::State& state, const char* zone, int year) {
 }
 BENCHMARK_CAPTURE(BM_ZoneAtLocalTime, Paris1990, "Europe/Paris", 1990);
 BENCHMARK_CAPTURE(BM_ZoneAtLocalTime, Paris2050, "Europe/Paris", 2050);
+
+// The computer's zone at an instant: "NOW" and the caption clock, once a
+// second, ask it.
+void BM_ComputerZoneOffset(benchmark::State& state) {
+    const quaeryn::ComputerZone& zone = quaeryn::ComputerZone::Instance();
+    quaeryn::Instant instant = 1'800'000'000;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(zone.OffsetAt(instant));
+        ++instant;
+    }
+}
+BENCHMARK(BM_ComputerZoneOffset)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
