@@ -77,10 +77,18 @@ void Session::ShowPage() {
 
 bool Session::Cast(AfterCast after) {
     if (view.commitEntries) view.commitEntries();
+    // A linked zone is filled for the moment entered, before the busy
+    // pointer: a repeated hour may be asked about.
+    const ZoneLink::Outcome zone = zoneLink.Settle(entries, prompt, true);
+    if (zone == ZoneLink::Outcome::Filled && view.zoneFilled) view.zoneFilled();
     if (view.castStarting) view.castStarting();
     buffer.ResetBuffers();
     refusal.clear();
-    auto cast = CastChart(entries, houseCode, options, regional, prompt, &refusal);
+    std::optional<ChartState> cast;
+    if (zone == ZoneLink::Outcome::Refused)
+        refusal.push_back(zoneLink.refusal());  // its message was shown
+    else
+        cast = CastChart(entries, houseCode, options, regional, prompt, &refusal);
     const bool done = cast.has_value();
     if (done) {
         chart = std::move(cast);
@@ -95,7 +103,12 @@ void Session::OpenInputWindows() {
     if (view.commitEntries) view.commitEntries();
     buffer.CurrentDocFile.clear();
     buffer.ResetBuffers();
-    if (entries.name == "Now") RefreshPresentTime(entries, PresentMomentAt(clock.now(), zone), prompt);
+    if (entries.name == "Now") {
+        const PresentMoment now = PresentMomentAt(clock.now(), zone);
+        RefreshPresentTime(entries, now, prompt);
+        // The zone box holds the computer's zone again.
+        zoneLink.LinkFilled(now.zoneName, entries, now.zoneLine);
+    }
     if (view.entriesOpened) view.entriesOpened();
 }
 

@@ -27,6 +27,7 @@
 #include "base/ZoneSource.h"
 #include "entry/EntryChecks.h"
 #include "entry/EventEntries.h"
+#include "entry/ZoneLink.h"
 
 namespace quaeryn {
 
@@ -53,6 +54,9 @@ struct SessionView {
     std::function<void()> commitEntries;
     // "&Input" ran: the entry windows show the entries, the Data window closes.
     std::function<void()> entriesOpened;
+    // The zone link filled the zone box (or the LMT box) as a cast began:
+    // the Input Data window shows the entries.
+    std::function<void()> zoneFilled;
     // A cast begins (the Time Zones window closes, the busy pointer shows)
     // and ends; a refused cast leaves the entry windows showing the entries.
     std::function<void()> castStarting;
@@ -88,6 +92,7 @@ public:
 
     // ---- casting
     enum class AfterCast { DefaultReport, NoReport };
+    // Settles the linked zone for the moment entered (ZoneLink), then
     // ResetBuffers and CastChart from the entries; on success the chart is
     // replaced and (unless told otherwise) the default report written and
     // shown. False after the messages of a failed cast: the chart and the
@@ -131,6 +136,9 @@ public:
     RegionalFormats regional;
     LayoutConstants layout;
     EventEntries entries;
+    // The zone box's link to a zone of the time-zone database (a picked
+    // place, --place, --zone, or "NOW" in a named zone).
+    ZoneLink zoneLink;
     std::string houseCode = "P";
     std::optional<ChartState> chart;
     // The fields the last cast refused, in the order of its messages; empty

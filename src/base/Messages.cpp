@@ -260,6 +260,62 @@ PromptMessage NameFileHardLinked(const std::string& path) {
                 PromptIcon::Exclamation);
 }
 
+PromptMessage ZoneUnknown(const std::string& zone) {
+    return Make("zone-unknown", "Warning!",
+                "The time zone " + zone +
+                    " is not in the time-zone database. Please give a zone such as "
+                    "America/New_York, Europe/Paris or Asia/Kathmandu.",
+                PromptIcon::Exclamation);
+}
+
+PromptMessage ZoneDatabaseMissing() {
+    return Make("zone-database-missing", "Warning!",
+                "The time-zone database cannot be read from /usr/share/zoneinfo. Please enter the "
+                "time zone by hand, in hours west of Greenwich (east negative).",
+                PromptIcon::Exclamation);
+}
+
+PromptMessage LocalTimeSkipped(const std::string& zone, const std::string& when,
+                               const std::string& jump) {
+    return Make("local-time-skipped", "Warning!",
+                "There is no " + when + " in " + zone + ": " + jump +
+                    ". Please correct the time.",
+                PromptIcon::Exclamation);
+}
+
+PromptMessage LocalTimeRepeated(const std::string& zone, const std::string& when,
+                                const std::string& first, const std::string& second,
+                                const std::string& change) {
+    const std::string nl = "\r\n";
+    PromptMessage m;
+    m.id = "local-time-repeated";
+    m.title = "Information";
+    m.text = when + " occurs twice in " + zone + ": " + change + ". The first is in " + first +
+             ", the second in " + second + "." + nl + nl + "Do you mean the first one, in " +
+             first + "?" + nl + nl + "Answering 'NO' takes the second one, in " + second + ".";
+    m.icon = PromptIcon::Question;
+    m.buttons = PromptButtons::YesNo;
+    return m;
+}
+
+PromptMessage LocalTimeRepeatedUnchosen(const std::string& zone, const std::string& when,
+                                        const std::string& first, const std::string& second) {
+    return Make("local-time-repeated-unchosen", "Warning!",
+                when + " occurs twice in " + zone + ": first in " + first + ", then again in " +
+                    second + ". Please say which one is meant, the first or the second.",
+                PromptIcon::Exclamation);
+}
+
+PromptMessage LocalMeanTimeUsed(const std::string& zone, const std::string& date,
+                                const std::string& offset) {
+    return Make("local-mean-time-used", "Information",
+                zone + " kept no standard time on " + date +
+                    ": its clocks showed local mean time (" + offset +
+                    " at its own city). The time is taken as local mean time at the entered "
+                    "longitude (LMT).",
+                PromptIcon::Information);
+}
+
 PromptMessage DataFolderUnusable(const std::string& path) {
     return Make("data-folder-unusable", "Error!",
                 "The data folder " + path +

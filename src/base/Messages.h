@@ -66,6 +66,29 @@ PromptMessage NameFileReadOnly(const std::string& path);
 // (hard links), which a newly written file would part from it.
 PromptMessage NameFileHardLinked(const std::string& path);
 
+// Time zones from the time-zone database. `when` is a moment as
+// "2.30 A.M. on 14 Mar 2021"; a reading is a kind and its offset, as
+// "summer time (UTC-4)".
+PromptMessage ZoneUnknown(const std::string& zone);
+PromptMessage ZoneDatabaseMissing();
+// A local time the clocks skipped; `jump` says how ("at 2.00 A.M. the clocks
+// went forward to 3.00 A.M., as summer time began").
+PromptMessage LocalTimeSkipped(const std::string& zone, const std::string& when,
+                               const std::string& jump);
+// A local time the clocks showed twice: Yes takes the first reading, No the
+// second. `change` says how ("at 2.00 A.M. the clocks went back to
+// 1.00 A.M., as summer time ended").
+PromptMessage LocalTimeRepeated(const std::string& zone, const std::string& when,
+                                const std::string& first, const std::string& second,
+                                const std::string& change);
+// The same, refused when no choice was given.
+PromptMessage LocalTimeRepeatedUnchosen(const std::string& zone, const std::string& when,
+                                        const std::string& first, const std::string& second);
+// A date before the zone had standard time: the time counts as local mean
+// time. `offset` is the zone city's own, as "UTC-4:56:02".
+PromptMessage LocalMeanTimeUsed(const std::string& zone, const std::string& date,
+                                const std::string& offset);
+
 // The desktop program: the data folder cannot be created or filled.
 PromptMessage DataFolderUnusable(const std::string& path);
 

@@ -27,6 +27,8 @@ PresentMoment PresentMomentAt(Instant instant, const ZoneSource& zone) {
     p.local = CivilTimeAt(instant, offset);
     // Seconds east into hours west; a zone of 0 stays 0, not -0.
     p.zoneHours = offset == 0 ? 0.0 : -static_cast<double>(offset) / 3600.0;
+    p.zoneName = zone.ZoneName(instant);
+    p.zoneLine = zone.UsedLineAt(instant);
     return p;
 }
 

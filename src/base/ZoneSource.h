@@ -4,6 +4,8 @@
 // library, and a place database may stand in for it.
 #pragma once
 
+#include <string>
+
 #include "base/Clock.h"
 
 namespace quaeryn {
@@ -15,6 +17,14 @@ public:
     // east of Greenwich positive (Tokyo 32400, New York -18000 in winter and
     // -14400 in summer).
     virtual long OffsetAt(Instant instant) const = 0;
+    // The zone's name in the time-zone database ("Europe/Paris") when the
+    // source knows it, so that the zone box can follow that zone as the
+    // date and time change; empty when it does not.
+    virtual std::string ZoneName(Instant) const { return {}; }
+    // What the line under the zone box says was used at the instant
+    // ("Europe/Paris, UTC+2, summer time"); empty when the source cannot
+    // say more than the offset.
+    virtual std::string UsedLineAt(Instant) const { return {}; }
 };
 
 // The zone of the process as the C library knows it (the TZ variable, else
@@ -34,6 +44,8 @@ LocalDateTime LocalTimeAt(Instant instant, const ZoneSource& zone);
 struct PresentMoment {
     LocalDateTime local;
     double zoneHours = 0;
+    std::string zoneName;  // the source's ZoneName, often empty
+    std::string zoneLine;  // the source's UsedLineAt, often empty
 };
 PresentMoment PresentMomentAt(Instant instant, const ZoneSource& zone);
 

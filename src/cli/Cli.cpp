@@ -18,6 +18,9 @@
 #include "cli/CliArguments.h"
 #include "entry/InputRules.h"
 #include "entry/NameFile.h"
+#include "entry/PlaceEntries.h"
+#include "place/ComputerZone.h"
+#include "place/Places.h"
 #include "reference/Analyzer.h"
 
 namespace quaeryn {
@@ -51,6 +54,92 @@ private:
     UserPrompt& inner_;
     bool replace_;
 };
+
+// The command line's words for what the window asks: a repeated hour is
+// chosen with a flag.
+class PlaceFlagsPrompt final : public UserPrompt {
+public:
+    explicit PlaceFlagsPrompt(UserPrompt& inner) : inner_(inner) {}
+    PromptAnswer ask(const PromptMessage& message) override {
+        if (message.id != "local-time-repeated-unchosen") return inner_.ask(message);
+        PromptMessage told = message;
+        told.detail = "--earlier takes the first, --later the second";
+        return inner_.ask(told);
+    }
+
+private:
+    UserPrompt& inner_;
+};
+
+// --places: the cities a text finds, most populous first.
+int ListPlaces(const std::string& text, std::ostream& out, std::ostream& err) {
+    const std::vector<Place> found = CityDatabase().Search(text);
+    if (found.empty()) {
+        err << "quaeryn-cli: no place matches '" << text << "'\n";
+        return 2;
+    }
+    for (const Place& place : found) out << PlaceListLine(place) << "\n";
+    return 0;
+}
+
+// --place and --zone: the coordinates of the first place the text finds
+// (said on the error stream, with a word when the text finds more than
+// one), then the zone linked and settled for the date and time given, as
+// the window settles it before a cast. 0, or the exit status of a refusal.
+int TakePlaceAndZone(const CliRequest& r, Session& session, std::ostream& err) {
+    std::string zone = r.zone;
+    if (!r.place.empty()) {
+        const std::vector<Place> found = CityDatabase().Search(r.place);
+        if (found.empty()) {
+            err << "quaeryn-cli: no place matches '" << r.place << "'; --places lists what a text finds\n";
+            return 2;
+        }
+        const Place& place = found.front();
+        if (found.size() > 1) {
+            // The finder lists the names that begin with the text first: a
+            // later word ("york" in New York) may belong to a larger city.
+            const bool largest = std::none_of(found.begin(), found.end(), [&place](const Place& p) {
+                return p.population > place.population;
+            });
+            err << "quaeryn-cli: '" << r.place << "' matches " << found.size()
+                << (found.size() >= PlaceFinder::kDefaultLimit ? " or more" : "") << " places; taking "
+                << (largest ? "the most populous, " + PlaceText(place)
+                            : PlaceText(place) + ", the most populous whose name begins so")
+                << "; --places '" << r.place << "' lists them\n";
+        }
+        if (!FillPlace(session.entries, place)) {
+            err << "quaeryn-cli: the place " << PlaceText(place) << " has no usable coordinates\n";
+            return 2;
+        }
+        const auto latitude = LatitudeEntry(place.latitudeNorth);
+        const auto longitude = LongitudeEntry(place.longitudeEast);
+        err << "quaeryn-cli: place: " << PlaceText(place) << ", " << AngleForm(*latitude) << " "
+            << AngleForm(*longitude) << "\n";
+        zone = place.zone;
+    }
+    session.zoneLink.Link(zone, session.entries, r.repeatedHour);
+    switch (session.zoneLink.Settle(session.entries, session.prompt, true)) {
+        case ZoneLink::Outcome::Filled:
+            err << "quaeryn-cli: zone: " << session.zoneLink.line() << "\n";
+            return 0;
+        case ZoneLink::Outcome::Refused:
+            return 2;
+        case ZoneLink::Outcome::Waiting: {
+            // The date or time is refused: its own lines say which, without
+            // one for the zone box the zone would have filled.
+            EventEntries probe = session.entries;
+            probe.tz = "0";
+            if (ValidateEntries(probe, session.houseCode, session.prompt)) {
+                err << "quaeryn-cli: the date and time give no moment to take the zone " << zone << " at\n";
+            }
+            return 2;
+        }
+        case ZoneLink::Outcome::Kept:
+        case ZoneLink::Outcome::Unlinked:
+            break;
+    }
+    return 0;
+}
 
 std::filesystem::path ProgramPath() {
     std::error_code ec;
@@ -131,8 +220,9 @@ int RunRequest(const CliRequest& r, std::ostream& out, std::ostream& err, UserPr
     }
     if (!r.topic.empty()) return PrintTopic(r.topic, dir, out, err, prompt);
     SystemClock systemClock;
-    Session session(dir, prompt, env.clock ? *env.clock : static_cast<const Clock&>(systemClock),
-                    env.zone ? *env.zone : static_cast<const ZoneSource&>(SystemZone::Instance()));
+    PlaceFlagsPrompt sessionPrompt(prompt);
+    Session session(dir, sessionPrompt, env.clock ? *env.clock : static_cast<const Clock&>(systemClock),
+                    env.zone ? *env.zone : static_cast<const ZoneSource&>(ComputerZone::Instance()));
     session.StartUp(env.regional ? *env.regional : RegionalFromLocale(), LayoutConstants{});
     for (const auto& [line, value] : r.options) session.options.Set(line, value);
     session.houseCode = r.house.empty() ? HouseCodeFromOption27(session.options[27]) : r.house;
@@ -143,6 +233,8 @@ int RunRequest(const CliRequest& r, std::ostream& out, std::ostream& err, UserPr
     } else if (r.now) {
         FillPresentMoment(session.entries, PresentMomentAt(session.clock.now(), session.zone), session.options,
                           session.prompt);
+    } else if (!r.place.empty() || !r.zone.empty()) {
+        if (const int refused = TakePlaceAndZone(r, session, err)) return refused;
     }
     if (!r.saveFile.empty()) return SaveChart(r, session);
 
@@ -179,6 +271,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     // Entries refused as they were read: one entry error each, naming it.
     for (const FieldFault& fault : parsed.request->refused) ReportInputError(prompt, {fault});
     if (!parsed.request->refused.empty()) return 2;
+    if (!parsed.request->places.empty()) return ListPlaces(parsed.request->places, out, err);
     return RunRequest(*parsed.request, out, err, prompt, env);
 }
 

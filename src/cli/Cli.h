@@ -31,7 +31,7 @@ private:
 struct CliEnvironment {
     const Clock* clock = nullptr;                 // the system clock when null
     const RegionalFormats* regional = nullptr;    // the process locale when null
-    const ZoneSource* zone = nullptr;             // the computer's zone when null
+    const ZoneSource* zone = nullptr;             // the computer's zone (ComputerZone) when null
 };
 
 // Runs the command line (args without the program name). Returns the exit

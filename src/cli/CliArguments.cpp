@@ -24,7 +24,8 @@ constexpr const char* kFieldFlags[] = {"--name", "--month", "--day",      "--yea
                                        "--minute", "--am",  "--pm",       "--tz",       "--long-deg",
                                        "--long-min", "--east", "--west",  "--lat-deg",  "--lat-min",
                                        "--north", "--south", "--lmt",     "--date",     "--time",
-                                       "--long", "--lat"};
+                                       "--long", "--lat",   "--place",    "--zone",     "--earlier",
+                                       "--later"};
 
 // Everything as typed, before the checks.
 struct Flags {
@@ -32,6 +33,7 @@ struct Flags {
     std::vector<std::string> optionOverrides;
     std::string date, time, longText, latText;
     bool am = false, pm = false, east = false, west = false, north = false, south = false;
+    bool earlier = false, later = false;
     // Whether a flag was given at all (an empty text counts: it is a field
     // typed empty).
     std::function<bool(const char*)> given;
@@ -107,6 +109,16 @@ void DefineFlags(CLI::App& app, Flags& f, const CommandRegistry& commands, const
                    "Time as HH:MM on the 24-hour clock, or 1-12 with --am or --pm (instead of --hour, --minute)");
     app.add_option("--long", f.longText, "Longitude as 73W58 or 2E20 (instead of --long-deg, --long-min, the side)");
     app.add_option("--lat", f.latText, "Latitude as 40N45 or 33S52 (instead of --lat-deg, --lat-min, the side)");
+    app.add_option("--place", r.place,
+                   "A city by its name ('Paris', 'Paris, Texas'): its longitude, latitude and the time zone "
+                   "of its zone at the date and time given (instead of --long, --lat and --tz)");
+    app.add_option("--places", r.places, "List the cities a --place text finds, most populous first, and exit");
+    app.add_option("--zone", r.zone,
+                   "A time zone by its name (Asia/Kathmandu): its offset at the date and time given (instead of --tz)");
+    app.add_flag("--earlier", f.earlier,
+                 "With --place or --zone: a time the clocks showed twice is the first one (summer time)");
+    app.add_flag("--later", f.later,
+                 "With --place or --zone: a time the clocks showed twice is the second one (standard time)");
 }
 
 // --option N=VALUE, N from 1 to 200, VALUE a number.
@@ -164,7 +176,7 @@ bool CheckChartSource(const Flags& f, std::ostream& err) {
 bool CheckTopic(const Flags& f, std::ostream& err) {
     const CliRequest& r = f.request;
     if (r.now || !r.chartName.empty() || !r.nameFile.empty() || !r.saveFile.empty() || f.FieldsGiven() ||
-        !r.reports.empty() || r.json) {
+        !r.reports.empty() || r.json || f.given("--places")) {
         err << "quaeryn-cli: --topic prints a topic file and casts nothing; leave out the chart, report and "
                "--json flags\n";
         return false;
@@ -173,6 +185,45 @@ bool CheckTopic(const Flags& f, std::ostream& err) {
     for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     if (name != "list" && !FindTopic(r.topic)) {
         err << "quaeryn-cli: unknown topic '" << r.topic << "'; --topic list names the 24 topics\n";
+        return false;
+    }
+    return true;
+}
+
+// --places lists places and casts nothing: it goes alone (--app-dir aside).
+bool CheckPlaces(const Flags& f, std::ostream& err) {
+    const CliRequest& r = f.request;
+    if (r.now || !r.chartName.empty() || !r.nameFile.empty() || !r.saveFile.empty() || f.FieldsGiven() ||
+        f.given("--lmt") || !r.reports.empty() || r.json || !r.options.empty() || !r.house.empty()) {
+        err << "quaeryn-cli: --places lists the places a text finds and casts nothing; leave out the other "
+               "flags\n";
+        return false;
+    }
+    if (r.places.empty()) {
+        err << "quaeryn-cli: --places needs the first letters of a place's name\n";
+        return false;
+    }
+    return true;
+}
+
+// --place and --zone: a text to look up, and --earlier or --later only with
+// one of them.
+bool CheckPlaceAndZone(const Flags& f, std::ostream& err) {
+    const CliRequest& r = f.request;
+    if (f.given("--place") && r.place.empty()) {
+        err << "quaeryn-cli: --place needs a place's name\n";
+        return false;
+    }
+    if (f.given("--zone") && r.zone.empty()) {
+        err << "quaeryn-cli: --zone needs a zone's name, such as Europe/Paris\n";
+        return false;
+    }
+    if (f.earlier && f.later) {
+        err << "quaeryn-cli: --earlier and --later exclude each other\n";
+        return false;
+    }
+    if ((f.earlier || f.later) && !f.given("--place") && !f.given("--zone")) {
+        err << "quaeryn-cli: --earlier and --later choose a repeated hour of the zone of --place or --zone\n";
         return false;
     }
     return true;
@@ -190,6 +241,11 @@ bool CheckFormConflicts(const Flags& f, std::ostream& err) {
         {"--time", "the hour and minute", {"--hour", "--minute"}},
         {"--long", "the longitude and its side", {"--long-deg", "--long-min", "--east", "--west"}},
         {"--lat", "the latitude and its side", {"--lat-deg", "--lat-min", "--north", "--south"}},
+        {"--place",
+         "the longitude, the latitude and the time zone",
+         {"--tz", "--zone", "--long", "--lat", "--long-deg", "--long-min", "--east", "--west", "--lat-deg",
+          "--lat-min", "--north", "--south"}},
+        {"--zone", "the time zone", {"--tz"}},
     };
     for (const auto& form : forms) {
         if (!f.given(form.flag)) continue;
@@ -271,9 +327,9 @@ bool ApplyFieldForms(Flags& f, EntryFaults& refused, std::ostream& err) {
     // must say which, or give a form that does.
     if (!f.am && !f.pm && !f.given("--time"))
         refused.push_back({EntryField::AmPm, "neither --am nor --pm, nor a --time", {}});
-    if (!f.east && !f.west && !f.given("--long"))
+    if (!f.east && !f.west && !f.given("--long") && !f.given("--place"))
         refused.push_back({EntryField::EastWest, "neither --east nor --west, nor a --long", {}});
-    if (!f.north && !f.south && !f.given("--lat"))
+    if (!f.north && !f.south && !f.given("--lat") && !f.given("--place"))
         refused.push_back({EntryField::NorthSouth, "neither --north nor --south, nor a --lat", {}});
     return true;
 }
@@ -316,7 +372,10 @@ CliParse ParseCliArguments(const std::vector<std::string>& args, const CommandRe
     }
     if (!ReadOptionOverrides(f, err)) return usageError;
     if (!f.request.topic.empty()) return CheckTopic(f, err) ? CliParse{std::move(f.request), 0} : usageError;
-    if (!CheckChartSource(f, err)) return usageError;
+    if (f.given("--places")) return CheckPlaces(f, err) ? CliParse{std::move(f.request), 0} : usageError;
+    if (!CheckChartSource(f, err) || !CheckPlaceAndZone(f, err)) return usageError;
+    if (f.earlier) f.request.repeatedHour = RepeatedHour::Earlier;
+    if (f.later) f.request.repeatedHour = RepeatedHour::Later;
     const bool fields = f.request.chartName.empty() && !f.request.now;
     if (fields && (!CheckFormConflicts(f, err) || !ApplyFieldForms(f, f.request.refused, err))) return usageError;
     if (f.request.reports.empty() && !f.request.json) {

@@ -1,7 +1,7 @@
 // The command line read into a plain request: every flag as typed, checked
 // for what can be told without the data folder (conflicting flags, the forms
 // of --date, --time, --long, --lat and --option, the choices). runCli hands
-// the request to a session.
+// the request to a session; --place and --zone are looked up there.
 #pragma once
 
 #include <iosfwd>
@@ -13,6 +13,7 @@
 #include "base/CommandRegistry.h"
 #include "entry/EntryChecks.h"
 #include "entry/EventEntries.h"
+#include "place/ZoneChoice.h"
 
 namespace quaeryn {
 
@@ -28,6 +29,12 @@ struct CliRequest {
     std::string saveFile;                          // --save-chart
     bool replace = false;                          // --replace
     std::string topic;                             // --topic NAME or "list": no chart is cast
+    std::string places;                            // --places TEXT: the matching places; no chart is cast
+    std::string place;                             // --place TEXT: the coordinates and the zone
+    std::string zone;                              // --zone NAME: the zone only
+    // --earlier or --later: the hour the clocks showed twice; without one
+    // such a time is refused.
+    RepeatedHour repeatedHour = RepeatedHour::Refuse;
     // The Input Data entries: with neither --now nor --chart, the fields as
     // typed with the convenience forms and the choices applied; otherwise
     // only what those keep (--lmt with --chart).

@@ -9,10 +9,10 @@
 #include "app/ui/MainWindow.h"
 #include "base/AppDirectory.h"
 #include "base/Clock.h"
-#include "base/ZoneSource.h"
 #include "base/Messages.h"
 #include "base/ui/QtPrompt.h"
 #include "base/ui/QtRegional.h"
+#include "place/ComputerZone.h"
 
 namespace {
 
@@ -70,8 +70,10 @@ int main(int argc, char** argv) {
         return 1;
     }
 
+    // "NOW" reads the clock in the computer's zone, through the same
+    // time-zone database as the place search.
     quaeryn::SystemClock clock;
-    quaeryn::Session session(dir, prompt, clock, quaeryn::SystemZone::Instance());
+    quaeryn::Session session(dir, prompt, clock, quaeryn::ComputerZone::Instance());
 
     // The About window first; start-up goes on when it is closed.
     if (splash) {

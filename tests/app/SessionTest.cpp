@@ -7,6 +7,7 @@
 #include "app/Session.h"
 #include "base/CommandRegistry.h"
 #include "base/TextFile.h"
+#include "entry/NameFile.h"
 #include "support/Entries.h"
 #include "support/FixedClock.h"
 #include "support/ScriptedPrompt.h"
@@ -319,6 +320,78 @@ TEST(Session, RestoringTheDefaultOptionsCopiesTheMasterFile) {
     ASSERT_TRUE(f.session.ReloadOptions());
     EXPECT_EQ(f.session.options[27], 5.0f);
     EXPECT_EQ(ReadWholeFile(f.folder.path() / "OPTIONS.OPT"), ReadWholeFile(f.folder.path() / "OPTIONS.MST"));
+}
+
+// A picked place's zone is filled for the moment entered as the cast
+// begins; a moment the zone lacks refuses the cast and names the hour.
+TEST(Session, ACastFillsTheLinkedZoneOrIsRefusedForAMomentTheZoneLacks) {
+    Fixture f;
+    int filled = 0;
+    f.session.view.zoneFilled = [&filled] { ++filled; };
+    EventEntries& e = f.session.entries;
+    e = GoodEntries();
+    e.name = "Paris";
+    e.month = "7";
+    e.day = "14";
+    e.year = "1990";
+    e.hour = "3";
+    e.minute = "0";
+    e.pm = true;
+    e.tz = "";
+    e.longDeg = "2";
+    e.longMin = "21";
+    e.east = true;
+    e.latDeg = "48";
+    e.latMin = "51";
+    f.session.zoneLink.Link("Europe/Paris", e);
+    ASSERT_TRUE(f.session.Cast(Session::AfterCast::NoReport));
+    EXPECT_EQ(e.tz, "-2");
+    EXPECT_EQ(filled, 1);
+    EXPECT_DOUBLE_EQ(f.session.chart->ZoneHours, -2);
+    EXPECT_EQ(f.session.zoneLink.line(), "Europe/Paris, UTC+2, summer time");
+
+    e = GoodEntries();
+    e.month = "3";
+    e.day = "14";
+    e.year = "2021";
+    e.hour = "2";
+    e.minute = "30";
+    f.session.zoneLink.Link("America/New_York", e);
+    f.prompt.expect("local-time-skipped");
+    EXPECT_FALSE(f.session.Cast(Session::AfterCast::NoReport));
+    EXPECT_TRUE(f.prompt.done());
+    ASSERT_EQ(f.session.refusal.size(), 1u);
+    EXPECT_EQ(f.session.refusal[0].field, EntryField::Hour);
+    EXPECT_EQ(f.session.chart->ChartName, "Paris");
+    EXPECT_EQ(f.cast, 1);
+    EXPECT_EQ(filled, 1);
+}
+
+// Before standard time the LMT box is ticked and the zone box takes the
+// mean time of the entered longitude, so the name-file record, which keeps
+// no LMT box, casts the same chart.
+TEST(Session, ALocalMeanTimeFillCastsTheSameChartAsItsRecord) {
+    Fixture f;
+    f.prompt.allow("local-mean-time-used");
+    EventEntries& e = f.session.entries;
+    e = GoodEntries();
+    e.year = "1850";
+    f.session.zoneLink.Link("America/New_York", e);
+    ASSERT_TRUE(f.session.Cast(Session::AfterCast::NoReport));
+    EXPECT_TRUE(e.lmt);
+    const ChartState lmt = *f.session.chart;
+
+    NameList list = ParseNameList(FormatNameRecord(e, f.session.regional) + "\r\n");
+    NameRecord* record = FindNameRecord(list, "John Smith");
+    ASSERT_NE(record, nullptr);
+    EventEntries stored;
+    ASSERT_TRUE(FillFromRecord(*record, stored, f.session.regional, f.prompt));
+    EXPECT_FALSE(stored.lmt);
+    f.session.entries = stored;
+    ASSERT_TRUE(f.session.Cast(Session::AfterCast::NoReport));
+    // 4.9311 hours against 4h 55m 52s: a tenth of a second of time.
+    EXPECT_NEAR(f.session.chart->Ramc, lmt.Ramc, 1e-3);
+    EXPECT_NEAR(f.session.chart->Longitude[10], lmt.Longitude[10], 1e-5);
 }
 
 }  // namespace

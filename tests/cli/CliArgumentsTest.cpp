@@ -111,6 +111,22 @@ TEST(ParseCliArguments, UsageErrorsEndTheReadingWithStatusOne) {
         {{"--chart", "", "--name-file", "x.fil"}, "--chart needs a name, not an empty text"},
         {{"--chart", "x", "--name-file", ""}, "--name-file needs a name, not an empty text"},
         {{"--now", "--app-dir", ""}, "--app-dir needs a name, not an empty text"},
+        // A place or a zone by its name gives the zone: --tz would be dropped.
+        {{"--place", "Paris", "--tz", "-1"}, "--place gives the longitude, the latitude and the time zone; leave out --tz"},
+        {{"--place", "Paris", "--zone", "Europe/Paris", "--long", "2E20"},
+         "--place gives the longitude, the latitude and the time zone; leave out --zone --long"},
+        {{"--place", "Paris", "--east", "--lat-deg", "48"},
+         "--place gives the longitude, the latitude and the time zone; leave out --east --lat-deg"},
+        {{"--zone", "Europe/Paris", "--tz", "-1"}, "--zone gives the time zone; leave out --tz"},
+        {{"--place", "Paris", "--earlier", "--later"}, "--earlier and --later exclude each other"},
+        {{"--name", "x", "--tz", "5", "--later"}, "--earlier and --later choose a repeated hour of the zone of --place"},
+        {{"--place", ""}, "--place needs a place's name"},
+        {{"--name", "x", "--zone", ""}, "--zone needs a zone's name"},
+        {{"--now", "--place", "Paris"}, "--now takes the present moment"},
+        {{"--chart", "x", "--zone", "Europe/Paris"}, "--chart takes the whole chart"},
+        {{"--places", "Paris", "--name", "x"}, "--places lists the places a text finds and casts nothing"},
+        {{"--places", "Paris", "--json"}, "--places lists the places a text finds and casts nothing"},
+        {{"--places", ""}, "--places needs the first letters of a place's name"},
     };
     for (const auto& c : cases) {
         const Parsed p = Parse(c.args);
@@ -193,6 +209,32 @@ TEST(ParseCliArguments, HelpListsTheReportsOfTheRegistry) {
     EXPECT_NE(fuller.out.find("Print a report: natal, basics, horary-aspects, other-degrees (default basics)"),
               std::string::npos)
         << fuller.out;
+}
+
+// --place fills the sides itself: no choice is missing; --earlier and
+// --later choose the repeated hour, which is refused without them.
+TEST(ParseCliArguments, APlaceNeedsNoSidesAndTheRepeatedHourIsChosenByFlag) {
+    struct Case {
+        std::vector<std::string> args;
+        RepeatedHour repeated;
+    } cases[] = {
+        {{"--name", "x", "--place", "Paris", "--date", "2021-10-31", "--time", "2:30"}, RepeatedHour::Refuse},
+        {{"--name", "x", "--place", "Paris", "--date", "2021-10-31", "--time", "2:30", "--earlier"},
+         RepeatedHour::Earlier},
+        {{"--name", "x", "--zone", "Europe/Paris", "--long", "2E20", "--lat", "48N50", "--date", "2021-10-31",
+          "--time", "2:30", "--later"},
+         RepeatedHour::Later},
+    };
+    for (const auto& c : cases) {
+        const Parsed p = Parse(c.args);
+        ASSERT_TRUE(p.parse.request) << p.err;
+        EXPECT_TRUE(p.parse.request->refused.empty()) << FaultLines(p.parse.request->refused);
+        EXPECT_EQ(p.parse.request->repeatedHour, c.repeated);
+        EXPECT_EQ(p.parse.request->entries.tz, "");
+    }
+    const Parsed places = Parse({"--places", "sao paulo"});
+    ASSERT_TRUE(places.parse.request) << places.err;
+    EXPECT_EQ(places.parse.request->places, "sao paulo");
 }
 
 }  // namespace

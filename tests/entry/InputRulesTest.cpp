@@ -108,7 +108,7 @@ TEST(FillPresentMoment, TakesTheComputersTimeAndZoneAndTheDefaultPlace) {
         EventEntries e;
         e.lmt = true;  // the computer's clock keeps zone time
         ScriptedPrompt prompt;
-        FillPresentMoment(e, PresentMoment{LocalDateTime{2026, 12, 7, c.hour, c.minute, 0}, c.zoneHours}, o,
+        FillPresentMoment(e, PresentMoment{LocalDateTime{2026, 12, 7, c.hour, c.minute, 0}, c.zoneHours, {}, {}}, o,
                           prompt);
         EXPECT_EQ(e.name, "Now");
         EXPECT_EQ(e.month, "12");

@@ -94,6 +94,9 @@ void MainWindow::AttachToSession() {
         inputWindow()->raise();
         ReloadNamesWindow();
     };
+    view.zoneFilled = [this] {
+        if (input_) input_->LoadEntries();
+    };
     view.castStarting = [this] {
         UnloadTimeZoneWindow();
         QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -271,7 +274,7 @@ DataWindow* MainWindow::dataWindow() {
 
 InputDataWindow* MainWindow::inputWindow() {
     if (!input_) {
-        input_ = new InputDataWindow(windowContext(), session_.entries, this);
+        input_ = new InputDataWindow(windowContext(), session_.entries, session_.zoneLink, this);
         input_->castRequested = [this] { return CastFromEntries(); };
         input_->focusMainWindow = [this] {
             activateWindow();
@@ -304,7 +307,11 @@ void MainWindow::SaveToDisk() {
 NamesWindow* MainWindow::ReloadNamesWindow() {
     if (!names_) {
         names_ = new NamesWindow(windowContext(), session_.entries, this);
-        names_->entriesChanged = [this] { inputWindow()->LoadEntries(); };
+        // A stored record brings its own zone: the link goes.
+        names_->entriesChanged = [this] {
+            session_.zoneLink.Drop();
+            inputWindow()->LoadEntries();
+        };
         names_->castRequested = [this] {
             inputWindow()->activateWindow();
             return CastFromEntries();
@@ -321,7 +328,10 @@ NamesWindow* MainWindow::ReloadNamesWindow() {
 TimeZoneWindow* MainWindow::OpenTimeZoneWindow() {
     UnloadTimeZoneWindow();
     timeZone_ = new TimeZoneWindow(windowContext(), session_.entries, this);
-    timeZone_->entriesChanged = [this] { inputWindow()->LoadEntries(); };
+    timeZone_->entriesChanged = [this] {
+        session_.zoneLink.Drop();
+        inputWindow()->LoadEntries();
+    };
     // Its left edge at the Input Data window's width, as beside it.
     timeZone_->move(inputWindow()->frameGeometry().left() + inputWindow()->width(), inputWindow()->y());
     timeZone_->show();

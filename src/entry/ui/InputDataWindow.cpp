@@ -18,6 +18,8 @@
 
 #include "base/ui/UiCommon.h"
 #include "entry/InputRules.h"
+#include "entry/PlaceEntries.h"
+#include "entry/ui/PlaceSearchDialog.h"
 
 namespace quaeryn::ui {
 
@@ -60,8 +62,9 @@ QLineEdit* InputDataWindow::MakeField(const char* name, int width) {
     return edit;
 }
 
-InputDataWindow::InputDataWindow(const WindowContext& context, EventEntries& entries, QWidget* parent)
-    : QWidget(parent, Qt::Window), context_(context), entries_(entries) {
+InputDataWindow::InputDataWindow(const WindowContext& context, EventEntries& entries, ZoneLink& zoneLink,
+                                 QWidget* parent, const PlaceFinder* places)
+    : QWidget(parent, Qt::Window), context_(context), entries_(entries), zoneLink_(zoneLink), places_(places) {
     setObjectName("InputD");
     setWindowTitle("Input Data");
 
@@ -95,6 +98,13 @@ InputDataWindow::InputDataWindow(const WindowContext& context, EventEntries& ent
     Label1->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     Label1->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     Label1->setContentsMargins(2, 0, 2, 0);
+    cmdPlace = new QPushButton("Place…", this);
+    cmdPlace->setObjectName("cmdPlace");
+    cmdPlace->setAutoDefault(false);
+    cmdPlace->setToolTip("Find the city by its name: its longitude, latitude and time zone");
+    ZoneUsed = new QLabel(this);
+    ZoneUsed->setObjectName("ZoneUsed");
+    ZoneUsed->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(10);
@@ -116,16 +126,18 @@ InputDataWindow::InputDataWindow(const WindowContext& context, EventEntries& ent
     grid->addWidget(txtTZ, 3, 1);
     grid->addWidget(Label1, 3, 2);
     grid->addWidget(chkLMT, 3, 3);
-    grid->addWidget(Caption(this, "lblLongDeg", "Long Degrees"), 4, 0);
-    grid->addWidget(txtLongDeg, 4, 1);
-    grid->addWidget(Caption(this, "lblLongMin", "Long Minutes"), 4, 2);
-    grid->addWidget(txtLongMin, 4, 3);
-    grid->addWidget(frame2, 4, 4, 1, 2);
-    grid->addWidget(Caption(this, "lblLatDeg", "Lat Degrees"), 5, 0);
-    grid->addWidget(txtLatDeg, 5, 1);
-    grid->addWidget(Caption(this, "lblLatMin", "Lat Minutes"), 5, 2);
-    grid->addWidget(txtLatMin, 5, 3);
-    grid->addWidget(frame3, 5, 4, 1, 2);
+    grid->addWidget(ZoneUsed, 4, 1, 1, 5);
+    grid->addWidget(Caption(this, "lblLongDeg", "Long Degrees"), 5, 0);
+    grid->addWidget(txtLongDeg, 5, 1);
+    grid->addWidget(Caption(this, "lblLongMin", "Long Minutes"), 5, 2);
+    grid->addWidget(txtLongMin, 5, 3);
+    grid->addWidget(frame2, 5, 4, 1, 2);
+    grid->addWidget(Caption(this, "lblLatDeg", "Lat Degrees"), 6, 0);
+    grid->addWidget(txtLatDeg, 6, 1);
+    grid->addWidget(Caption(this, "lblLatMin", "Lat Minutes"), 6, 2);
+    grid->addWidget(txtLatMin, 6, 3);
+    grid->addWidget(frame3, 6, 4, 1, 2);
+    grid->addWidget(cmdPlace, 5, 6, 2, 1);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdNow);
@@ -156,11 +168,58 @@ InputDataWindow::InputDataWindow(const WindowContext& context, EventEntries& ent
     connect(cmdOK, &QPushButton::clicked, this, &InputDataWindow::cmdOK_Click);
     connect(cmdSave, &QPushButton::clicked, this, &InputDataWindow::cmdSave_Click);
     connect(Label1, &QLabel::linkActivated, this, [this] { Label1_Click(); });
+    connect(cmdPlace, &QPushButton::clicked, this, &InputDataWindow::cmdPlace_Click);
+    // The zone follows a linked zone when the moment is settled: on leaving
+    // a date or time field and on A.M./P.M., not on every key.
+    for (QLineEdit* edit : {txtMonth, txtDay, txtYear, txtBirthHour, txtBirthMinute})
+        connect(edit, &QLineEdit::editingFinished, this, [this] { SettleZone(); });
+    for (QRadioButton* b : {optAM, optPM})
+        connect(b, &QRadioButton::clicked, this, [this] { SettleZone(); });
+    // Typing into the zone box drops the link.
+    connect(txtTZ, &QLineEdit::textEdited, this, [this] {
+        zoneLink_.Drop();
+        ShowZoneLine();
+    });
 
     // Load: the present moment at the default place.
-    FillPresentMoment(entries_, PresentMomentAt(context_.clock.now(), context_.zone), context_.options,
-                      context_.prompt);
+    TakePresentMoment();
     LoadEntries();
+}
+
+void InputDataWindow::TakePresentMoment() {
+    const PresentMoment now = PresentMomentAt(context_.clock.now(), context_.zone);
+    FillPresentMoment(entries_, now, context_.options, context_.prompt);
+    zoneLink_.LinkFilled(now.zoneName, entries_, now.zoneLine);
+}
+
+void InputDataWindow::ShowZoneLine() { ZoneUsed->setText(Q(zoneLink_.line())); }
+
+void InputDataWindow::PickPlace(const Place& place) {
+    CommitEntries();
+    // The sides first: selecting E or W turns the zone's sign, and the
+    // zone is written after them.
+    if (!FillPlace(entries_, place)) return;
+    zoneLink_.Link(place.zone, entries_);
+    LoadEntries();
+    SettleZone();
+}
+
+bool InputDataWindow::SettleZone(bool beforeSave) {
+    if (loading_) return true;
+    CommitEntries();
+    const ZoneLink::Outcome outcome = zoneLink_.Settle(entries_, context_.prompt, beforeSave);
+    if (outcome == ZoneLink::Outcome::Filled) LoadEntries();
+    ShowZoneLine();
+    if (outcome != ZoneLink::Outcome::Refused) return true;
+    if (beforeSave) FocusField(zoneLink_.refusal().field);
+    return false;
+}
+
+void InputDataWindow::cmdPlace_Click() {
+    auto* dialog = new PlaceSearchDialog(places_ ? *places_ : CityDatabase(), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->placePicked = [this](const Place& place) { PickPlace(place); };
+    dialog->open();
 }
 
 void InputDataWindow::LoadEntries() {
@@ -182,6 +241,9 @@ void InputDataWindow::LoadEntries() {
     (e.south ? optSouth : optNorth)->setChecked(true);
     chkLMT->setChecked(e.lmt);
     loading_ = false;
+    // A zone box that no longer holds what the link wrote is the user's.
+    zoneLink_.Refresh(entries_);
+    ShowZoneLine();
 }
 
 void InputDataWindow::CommitEntries() {
@@ -201,6 +263,8 @@ void InputDataWindow::CommitEntries() {
     e.east = optEast->isChecked();
     e.south = optSouth->isChecked();
     e.lmt = chkLMT->isChecked();
+    // The sign rule of E and W, the LMT box ticked by hand: the link goes.
+    if (zoneLink_.Refresh(e)) ShowZoneLine();
 }
 
 void InputDataWindow::FocusField(EntryField field) {
@@ -257,8 +321,7 @@ void InputDataWindow::optWest_Click() {
 
 void InputDataWindow::cmdNow_Click() {
     CommitEntries();
-    FillPresentMoment(entries_, PresentMomentAt(context_.clock.now(), context_.zone), context_.options,
-                      context_.prompt);
+    TakePresentMoment();
     LoadEntries();
 }
 
@@ -269,6 +332,8 @@ void InputDataWindow::cmdOK_Click() {
 
 void InputDataWindow::cmdSave_Click() {
     CommitEntries();
+    // The record keeps the zone of the moment entered, as a cast would.
+    if (!SettleZone(true)) return;
     if (saveToDisk) saveToDisk();
 }
 

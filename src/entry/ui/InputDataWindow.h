@@ -1,5 +1,7 @@
 // "Input Data": the moment and place of a chart. The window binds its
-// controls to the program's EventEntries; the cast reads only those.
+// controls to the program's EventEntries; the cast reads only those. The
+// "Place…" button finds a city by its name and links the zone box to the
+// city's zone (ZoneLink); the line under the zone box says what was used.
 #pragma once
 
 #include <QWidget>
@@ -8,6 +10,8 @@
 #include "base/ui/WindowContext.h"
 #include "entry/EntryChecks.h"
 #include "entry/EventEntries.h"
+#include "entry/ZoneLink.h"
+#include "place/Places.h"
 
 class QCheckBox;
 class QLabel;
@@ -20,7 +24,10 @@ namespace quaeryn::ui {
 class InputDataWindow : public QWidget {
     Q_OBJECT
 public:
-    InputDataWindow(const WindowContext& context, EventEntries& entries, QWidget* parent = nullptr);
+    // The place search reads `places` (the city database unless a test
+    // gives another).
+    InputDataWindow(const WindowContext& context, EventEntries& entries, ZoneLink& zoneLink,
+                    QWidget* parent = nullptr, const PlaceFinder* places = nullptr);
 
     // The controls show the entries.
     void LoadEntries();
@@ -30,8 +37,17 @@ public:
     // the selected button of a choice.
     void FocusField(EntryField field);
 
+    // A city picked in the place search: its coordinates and sides, then the
+    // zone box linked to its zone and filled for the moment entered.
+    void PickPlace(const Place& place);
+    // Settles the linked zone for the moment entered (leaving a date or
+    // time field, A.M./P.M., before a save); false when the zone refused
+    // the moment, after its message.
+    bool SettleZone(bool beforeSave = false);
+
     // The buttons.
     void cmdNow_Click();
+    void cmdPlace_Click();
     void cmdOK_Click();
     void cmdSave_Click();
     void Label1_Click();
@@ -49,8 +65,9 @@ public:
         *txtLongDeg, *txtLongMin, *txtLatDeg, *txtLatMin;
     QRadioButton *optAM, *optPM, *optEast, *optWest, *optNorth, *optSouth;
     QCheckBox* chkLMT;
-    QPushButton *cmdNow, *cmdOK, *cmdSave;
+    QPushButton *cmdNow, *cmdOK, *cmdSave, *cmdPlace;
     QLabel* Label1;
+    QLabel* ZoneUsed;  // the line under the zone box
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -60,9 +77,14 @@ protected:
 private:
     void txtBirthHour_Change();
     QLineEdit* MakeField(const char* name, int width);
+    // The present moment with the computer's zone, linked when it has a name.
+    void TakePresentMoment();
+    void ShowZoneLine();
 
     WindowContext context_;
     EventEntries& entries_;
+    ZoneLink& zoneLink_;
+    const PlaceFinder* places_;
     bool loading_ = false;
 };
 

@@ -45,6 +45,8 @@ struct GuiSession {
     ScriptedPrompt prompt;
     FixedClock clock{LocalDateTime{2026, 12, 6, 21, 14, 5}};
     FixedZone zone;  // a computer on universal time
+    // Another computer's zone than `zone` (set before Start).
+    const ZoneSource* computerZone = nullptr;
     std::unique_ptr<Session> session;
     std::unique_ptr<ui::MainWindow> window;
     QString savePath;          // what the save dialog answers
@@ -75,7 +77,8 @@ struct GuiSession {
 
     void Start(int iTime = 0) {
         window.reset();
-        session = std::make_unique<Session>(AppDirectory(folder.path()), prompt, clock, zone,
+        session = std::make_unique<Session>(AppDirectory(folder.path()), prompt, clock,
+                                            computerZone ? *computerZone : zone,
                                             commands ? *commands : AppCommands());
         RegionalFormats regional;
         regional.iTime = iTime;
