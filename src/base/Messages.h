@@ -45,8 +45,8 @@ PromptMessage NameAlreadyExists(const std::string& name, const std::string& date
 PromptMessage NameFileError();
 PromptMessage NameFormatError();
 PromptMessage TimeZoneFileCorrupt();
-// A data file of the program that holds something other than what it
-// should; its table is not used.
+// A data file of the program that is short or holds something other than
+// what it should; its table is not used.
 PromptMessage DataFileCorrupt(const std::string& file);
 // A save refused because the chosen name file cannot be read to its end;
 // nothing is written.
