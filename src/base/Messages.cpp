@@ -232,6 +232,19 @@ PromptMessage NameFileWriteFailed(const std::string& path) {
                 PromptIcon::Critical);
 }
 
+PromptMessage GlyphFontMissing() {
+    return Make("glyph-font-missing", "Warning!", "You do not have a proper font installed.",
+                PromptIcon::Exclamation);
+}
+
+PromptMessage WheelPrintSize() {
+    PromptMessage m = Make("wheel-print-size", "Full page or half page chartwheel",
+                           "Click 'YES' for full page chartwheel. Click 'NO' for half page chartwheel.",
+                           PromptIcon::Question);
+    m.buttons = PromptButtons::YesNoCancel;
+    return m;
+}
+
 PromptMessage DataFolderUnusable(const std::string& path) {
     return Make("data-folder-unusable", "Error!",
                 "The data folder " + path +

@@ -58,6 +58,11 @@ PromptMessage NameListEndsEarly(const std::string& path);
 // as they were.
 PromptMessage NameFileWriteFailed(const std::string& path);
 
+// The chartwheel: no installed font has the astrological symbols (the
+// wheel is still drawn); the question before printing it.
+PromptMessage GlyphFontMissing();
+PromptMessage WheelPrintSize();
+
 // The desktop program: the data folder cannot be created or filled.
 PromptMessage DataFolderUnusable(const std::string& path);
 

@@ -24,7 +24,7 @@ namespace quaeryn {
 PromptAnswer StreamPrompt::ask(const PromptMessage& message) {
     err_ << message.title << ": " << message.text << "\n";
     if (!message.detail.empty()) err_ << message.detail << "\n";
-    return message.buttons == PromptButtons::YesNo ? yesNo_ : PromptAnswer::Ok;
+    return message.buttons == PromptButtons::YesNo ? yesNo_ : DefaultAnswer(message.buttons);
 }
 
 namespace {
