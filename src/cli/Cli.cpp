@@ -32,8 +32,8 @@ namespace {
 // The reports of the program whose subsystems this build leaves out, by
 // command-line name and menu id: asked for, they are not available in this
 // version rather than unknown. A name the registry holds is never looked
-// for here.
-constexpr std::array<std::string_view, 2> kReportsOfFullerBuilds = {"ascii", "mnuWheelsAscii"};
+// for here. Every subsystem is built now, so there is none.
+constexpr std::array<std::string_view, 0> kReportsOfFullerBuilds = {};
 
 // The answer to "already exists" comes from --replace; every other message
 // goes to the caller's prompt as it is.

@@ -151,7 +151,7 @@ TEST(AsciiChart, TheReportAddsThirtyThreeLinesOfWhichTheGridIsSeventyNineWide) {
     EXPECT_EQ(out.PageLineCount(), 34);
 }
 
-TEST(AsciiChart, GoldenOfRealCasts) {
+TEST(AsciiChartGolden, RealCasts) {
     EXPECT_GOLDEN("ascii_lost_ring.txt", Page(test::CastNewYork(5, 3, 2001)));
     EXPECT_GOLDEN("ascii_new_york_evening.txt", Page(test::CastNewYork(21, 6, 2024, 9, "P", true)));
 }
