@@ -25,6 +25,7 @@ constexpr double kSignRingRadius = 100;        // option 47: the sign ring insid
 constexpr double kHouseNumberSize = 5.5;
 constexpr double kSignGlyphSize = 8.5;
 constexpr double kStackGap = 0.8;  // between the parts of a body's column
+constexpr double kInnerRingTextScale = 0.85;
 
 double Cos(double degrees) { return std::cos(degrees * kDegree); }
 double Sin(double degrees) { return std::sin(degrees * kDegree); }
@@ -179,12 +180,34 @@ struct RingInput {
     bool inner = false;
 };
 
-void PlaceAndDrawRing(Builder& out, WheelDrawing& d, const Style& style, const RingInput& in,
+void PlaceAndDrawRing(Builder& out, WheelDrawing& d, const Style& wheelStyle, const RingInput& in,
                       const CuspTable& cusp, bool european, const WheelTables& tables) {
     const RingTable& ring = in.inner ? InnerRingTable() : OuterRingTable();
+    // The dual wheel's inner ring has narrower slots: its columns are drawn
+    // smaller, so that neighbouring glyphs keep apart.
+    Style style = wheelStyle;
+    if (in.inner) {
+        style.glyphSize *= kInnerRingTextScale;
+        style.textSize *= kInnerRingTextScale;
+    }
     const RingPlacement placement = PlaceRing(in.bodies, cusp, ring);
     std::array<double, 16> europeanAngle{};
-    if (european) europeanAngle = EuropeanGlyphAngles(in.bodies, placement, cusp, ring.step);
+    if (european) {
+        // Spread at their longitudes, then once more keeping each house's
+        // columns as far from its spokes as the widest of them needs.
+        europeanAngle = EuropeanGlyphAngles(in.bodies, placement, cusp, ring.step);
+        std::array<double, 13> margin{};
+        for (const int b : placement.order) {
+            const auto i = static_cast<std::size_t>(b);
+            const double angle = europeanAngle[i];
+            std::vector<ColumnPart> column =
+                BodyColumn(style, b, in.bodies.longitude[i], i - 1 < in.motion.size() && in.motion[i - 1] == 'R');
+            LayOutColumn(column, angle, OuterGlyphRadius(tables, b, GlyphSize(style, b), angle));
+            auto& m = margin[static_cast<std::size_t>(placement.body[i].house)];
+            m = std::max(m, std::min(ColumnHalfAngle(column, angle), 15.0));
+        }
+        europeanAngle = EuropeanGlyphAngles(in.bodies, placement, cusp, ring.step, margin);
+    }
 
     for (auto it = placement.order.rbegin(); it != placement.order.rend(); ++it) {
         const int b = *it;

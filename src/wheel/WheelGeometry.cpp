@@ -100,7 +100,7 @@ double NominalTextWidth(std::string_view utf8, double size) {
     for (std::size_t i = 0; i < utf8.size();) {
         const auto c = static_cast<unsigned char>(utf8[i]);
         if (c < 0x80) {
-            em += (c >= '0' && c <= '9') ? 0.64 : 0.66;
+            em += (c >= '0' && c <= '9') ? 0.64 : (c >= 'A' && c <= 'Z') ? 0.80 : 0.66;
             ++i;
             continue;
         }

@@ -80,7 +80,8 @@ WheelColour OptionColour(float value, int fallback);
 
 // ---- nominal text measures
 // The advance of a text at a given size (em), as the layout counts it:
-// digits 0.64 em, other ASCII characters 0.66, the degree mark 0.40, the
+// digits 0.64 em, capitals 0.80 (as wide as the widest of "AS", "MC" and
+// "R" in the glyph font), other ASCII characters 0.66, the degree mark 0.40, the
 // minute mark 0.30, every other symbol 0.84.
 double NominalTextWidth(std::string_view utf8, double size);
 // The height the layout gives a line of text: 0.8 em.

@@ -179,9 +179,15 @@ double EuropeanSpokeAngle(const CuspTable& cusp, int house) {
 
 std::array<double, 16> EuropeanGlyphAngles(const RingBodies& bodies, const RingPlacement& placement,
                                            const CuspTable& cusp, double step) {
+    return EuropeanGlyphAngles(bodies, placement, cusp, step, std::array<double, 13>{});
+}
+
+std::array<double, 16> EuropeanGlyphAngles(const RingBodies& bodies, const RingPlacement& placement,
+                                           const CuspTable& cusp, double step,
+                                           const std::array<double, 13>& marginByHouse) {
     std::array<double, 16> angle{};
-    const double margin = step / 2;
     for (int h = 1; h <= 12; ++h) {
+        const double margin = std::max(step / 2, marginByHouse[static_cast<std::size_t>(h)]);
         const double w = Normalize360(CuspOfHouse(cusp, h % 12 + 1) - CuspOfHouse(cusp, h));
         // The house's bodies with their distances past its cusp, in order.
         std::vector<std::pair<double, int>> group;

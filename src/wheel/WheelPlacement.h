@@ -78,6 +78,11 @@ double EuropeanSpokeAngle(const CuspTable& cusp, int house);
 // too narrow for its glyphs at one step spreads them evenly.
 std::array<double, 16> EuropeanGlyphAngles(const RingBodies& bodies, const RingPlacement& placement,
                                            const CuspTable& cusp, double step);
+// The same with the room a house's glyphs keep from its spokes given by
+// house (1 to 12); a margin below half a step counts as half a step.
+std::array<double, 16> EuropeanGlyphAngles(const RingBodies& bodies, const RingPlacement& placement,
+                                           const CuspTable& cusp, double step,
+                                           const std::array<double, 13>& marginByHouse);
 
 // The angle on the wheel of a longitude: the European wheel in proportion
 // to the 1st cusp; the equal-sector wheels in proportion within the house

@@ -332,6 +332,30 @@ TEST(WheelLayout, EverythingStaysInItsPlaceOverManyCharts) {
                 }
             }
 
+            // No text of a body's column touches a spoke of the single
+            // wheel (a unit of room for the line) where the house has room
+            // for its columns (three steps a glyph).
+            if (mode == WheelMode::Single) {
+                const auto widths = HouseWidths(chart.ChartCusp);
+                for (const auto& t : ItemsOf<WheelText>(d)) {
+                    if (t.role < TextRole::BodyGlyph || t.role > TextRole::Retrograde) continue;
+                    const int house = outer.body[static_cast<std::size_t>(t.subject)].house;
+                    const int count = outer.houseCount[static_cast<std::size_t>(house)];
+                    const double width = european ? widths[static_cast<std::size_t>(CuspEntryOfHouse(house))] : 30.0;
+                    if (width < 3 * 4.0 * count) continue;
+                    const double hw = NominalTextWidth(t.text, t.size) / 2, hh = 0.4 * t.size;
+                    for (int h = 1; h <= 12; ++h) {
+                        const double a = (european ? EuropeanSpokeAngle(chart.ChartCusp, h) : EqualSpokeAngle(h)) *
+                                         std::numbers::pi / 180;
+                        // Only the spoke's own side of the wheel counts.
+                        if (t.at.x * std::cos(a) + t.at.y * std::sin(a) <= 0) continue;
+                        const double apart = std::fabs(t.at.x * std::sin(a) - t.at.y * std::cos(a));
+                        const double reach = hw * std::fabs(std::sin(a)) + hh * std::fabs(std::cos(a));
+                        EXPECT_GT(apart, reach + 1.0) << what << " body " << t.subject << " " << t.text << " spoke " << h;
+                    }
+                }
+            }
+
             // Each outer glyph in its house's sector, clear of the spokes
             // unless its house is too full or too narrow for its glyphs.
             std::vector<const WheelBodyMark*> ring;
