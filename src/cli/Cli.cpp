@@ -18,6 +18,8 @@
 #include "entry/InputRules.h"
 #include "entry/NameFile.h"
 #include "reference/Analyzer.h"
+#include "wheel/WheelFile.h"
+#include "wheel/WheelTables.h"
 
 namespace quaeryn {
 
@@ -119,6 +121,24 @@ int PrintTopic(const std::string& name, const AppDirectory& dir, std::ostream& o
     return 0;
 }
 
+// --wheel: the wheel of the cast chart as a picture, the type from --type
+// or the settings. A missing glyph font is said and the wheel still drawn.
+int WriteWheel(const CliRequest& r, Session& session, std::ostream& err) {
+    const WheelMode mode = r.dualWheel ? WheelMode::Dual : WheelMode::Single;
+    ChartType type = session.settings.TypeChart == 1 ? ChartType::European : ChartType::American;
+    if (!r.wheelType.empty()) type = r.wheelType == "european" ? ChartType::European : ChartType::American;
+    const WheelDrawing drawing = WheelFileDrawing(*session.chart, mode, type, session.options,
+                                                  CheckWheelTables(session.data).tables, session.regional);
+    const WheelFileResult result = WriteWheelFile(drawing, r.wheelFile, *WheelFileFormatOf(r.wheelFile),
+                                                  r.wheelPixels > 0 ? r.wheelPixels : kWheelFilePixels);
+    if (result.glyphFontMissing) session.prompt.notify(msg::GlyphFontMissing());
+    if (!result.written) {
+        err << "quaeryn-cli: cannot write the wheel to " << r.wheelFile << ": " << result.error << "\n";
+        return 1;
+    }
+    return 0;
+}
+
 // A headless session on the data folder, started as the desktop program
 // starts, given the request's entries; then the cast and the reports.
 int RunRequest(const CliRequest& r, std::ostream& out, std::ostream& err, UserPrompt& prompt,
@@ -163,6 +183,7 @@ int RunRequest(const CliRequest& r, std::ostream& out, std::ostream& err, UserPr
             out << page.PageBuffer()[static_cast<std::size_t>(i)] << "\n";
     }
     if (r.json) out << ChartJson(*session.chart).dump(2) << "\n";
+    if (!r.wheelFile.empty()) return WriteWheel(r, session, err);
     return 0;
 }
 

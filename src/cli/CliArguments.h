@@ -28,6 +28,10 @@ struct CliRequest {
     std::string saveFile;                          // --save-chart
     bool replace = false;                          // --replace
     std::string topic;                             // --topic NAME or "list": no chart is cast
+    std::string wheelFile;                         // --wheel: the picture to write
+    bool dualWheel = false;                        // --dual
+    std::string wheelType;                         // --type american|european, empty: the settings' TypeChart
+    int wheelPixels = 0;                           // --size, 0: the default width
     // The Input Data entries: with neither --now nor --chart, the fields as
     // typed with the convenience forms and the choices applied; otherwise
     // only what those keep (--lmt with --chart).
