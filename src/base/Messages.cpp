@@ -245,6 +245,11 @@ PromptMessage WheelPrintSize() {
     return m;
 }
 
+PromptMessage WheelExportEnding() {
+    return Make("wheel-export-ending", "Information", "The chartwheel is exported as an .svg, .png or .pdf file.",
+                PromptIcon::Information);
+}
+
 PromptMessage DataFolderUnusable(const std::string& path) {
     return Make("data-folder-unusable", "Error!",
                 "The data folder " + path +

@@ -62,6 +62,8 @@ PromptMessage NameFileWriteFailed(const std::string& path);
 // wheel is still drawn); the question before printing it.
 PromptMessage GlyphFontMissing();
 PromptMessage WheelPrintSize();
+// "Export…" of the wheel window to a file of another ending.
+PromptMessage WheelExportEnding();
 
 // The desktop program: the data folder cannot be created or filled.
 PromptMessage DataFolderUnusable(const std::string& path);
