@@ -26,6 +26,7 @@ constexpr double kHouseNumberSize = 5.5;
 constexpr double kSignGlyphSize = 8.5;
 constexpr double kStackGap = 0.8;  // between the parts of a body's column
 constexpr double kInnerRingTextScale = 0.85;
+constexpr double kCrowdedTextScale = 0.75;
 
 double Cos(double degrees) { return std::cos(degrees * kDegree); }
 double Sin(double degrees) { return std::sin(degrees * kDegree); }
@@ -192,6 +193,8 @@ void PlaceAndDrawRing(Builder& out, WheelDrawing& d, const Style& wheelStyle, co
     }
     const RingPlacement placement = PlaceRing(in.bodies, cusp, ring);
     std::array<double, 16> europeanAngle{};
+    std::array<double, 13> crowding;
+    crowding.fill(1.0);
     if (european) {
         // Spread at their longitudes, then once more keeping each house's
         // columns as far from its spokes as the widest of them needs.
@@ -207,16 +210,47 @@ void PlaceAndDrawRing(Builder& out, WheelDrawing& d, const Style& wheelStyle, co
             m = std::max(m, std::min(ColumnHalfAngle(column, angle), 15.0));
         }
         europeanAngle = EuropeanGlyphAngles(in.bodies, placement, cusp, ring.step, margin);
+        // A house too full for a step between its glyphs draws its columns
+        // smaller, in proportion to the room they have (three quarters at
+        // the least).
+        std::array<std::vector<double>, 13> inHouse;
+        for (const int b : placement.order)
+            inHouse[static_cast<std::size_t>(placement.body[static_cast<std::size_t>(b)].house)].push_back(
+                europeanAngle[static_cast<std::size_t>(b)]);
+        for (std::size_t h = 1; h <= 12; ++h) {
+            auto& angles = inHouse[h];
+            std::sort(angles.begin(), angles.end());
+            double closest = ring.step;
+            for (std::size_t k = 1; k < angles.size(); ++k) {
+                const double gap = angles[k] - angles[k - 1];
+                closest = std::min(closest, gap > 180 ? 360 - gap : gap);
+            }
+            if (angles.size() > 1) {
+                const double gap = angles.front() + 360 - angles.back();  // across 0 degrees
+                if (gap < 180) closest = std::min(closest, gap);
+            }
+            crowding[h] = std::clamp(closest / ring.step, kCrowdedTextScale, 1.0);
+        }
+    } else {
+        // A house with more bodies than slots has a finer step.
+        for (const int b : placement.order) {
+            const auto& slot = placement.body[static_cast<std::size_t>(b)];
+            crowding[static_cast<std::size_t>(slot.house)] =
+                std::clamp(slot.step / ring.step, kCrowdedTextScale, 1.0);
+        }
     }
 
     for (auto it = placement.order.rbegin(); it != placement.order.rend(); ++it) {
         const int b = *it;
         const auto& slot = placement.body[static_cast<std::size_t>(b)];
-        const double size = GlyphSize(style, b);
+        Style houseStyle = style;
+        houseStyle.glyphSize *= crowding[static_cast<std::size_t>(slot.house)];
+        houseStyle.textSize *= crowding[static_cast<std::size_t>(slot.house)];
+        const double size = GlyphSize(houseStyle, b);
         const std::size_t i = static_cast<std::size_t>(b - 1);
         const bool retrograde = i < in.motion.size() && in.motion[i] == 'R';
         const double longitude = in.bodies.longitude[static_cast<std::size_t>(b)];
-        std::vector<ColumnPart> column = BodyColumn(style, b, longitude, retrograde);
+        std::vector<ColumnPart> column = BodyColumn(houseStyle, b, longitude, retrograde);
 
         double angle = 0, radius = 0;
         if (european) {

@@ -203,7 +203,13 @@ std::array<double, 16> EuropeanGlyphAngles(const RingBodies& bodies, const RingP
         const auto n = static_cast<int>(group.size());
         const double room = w - 2 * margin;
         if (room < 0 || (n - 1) * step > room) {
-            for (int i = 0; i < n; ++i) group[static_cast<std::size_t>(i)].first = w * (i + 0.5) / n;
+            // Too full for a step between glyphs: evenly between the
+            // margins while they stay half a step apart, else evenly over
+            // the whole house.
+            const double spread = n > 1 ? room / (n - 1) : 0;
+            for (int i = 0; i < n; ++i)
+                group[static_cast<std::size_t>(i)].first =
+                    n > 1 && spread >= step / 2 ? margin + spread * i : w * (i + 0.5) / n;
         } else {
             for (auto& g : group) g.first = std::clamp(g.first, margin, w - margin);
             for (int i = 1; i < n; ++i) {

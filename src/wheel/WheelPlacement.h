@@ -75,7 +75,9 @@ double EuropeanSpokeAngle(const CuspTable& cusp, int house);
 // longitude's angle; a glyph less than one step after the previous one in
 // its house goes one step after it; each keeps half a step inside the
 // spokes of its house, those near the next cusp moving back as one; a house
-// too narrow for its glyphs at one step spreads them evenly.
+// too narrow for its glyphs at one step spreads them evenly between those
+// margins while they stay half a step apart, otherwise evenly over the
+// whole house.
 std::array<double, 16> EuropeanGlyphAngles(const RingBodies& bodies, const RingPlacement& placement,
                                            const CuspTable& cusp, double step);
 // The same with the room a house's glyphs keep from its spokes given by

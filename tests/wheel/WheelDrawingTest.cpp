@@ -285,6 +285,48 @@ TEST_F(WheelOfACast, Option47DrawsTheSignRingAndOption28TheAspects) {
     EXPECT_TRUE(LinesOf(Draw(c, WheelMode::Single, ChartType::American, lines, tables), LineRole::AspectLine).empty());
 }
 
+// A house too full for a step between its glyphs draws its columns
+// smaller, never below three quarters; the other houses keep the size of
+// option 69, and the dual wheel's inner ring is drawn smaller throughout.
+TEST(WheelLayout, CrowdedHousesDrawTheirColumnsSmaller) {
+    const Options options = test::ShippedOptions();
+    const WheelTables tables = test::ShippedWheelTables();
+    const double full = 14 * kUnitsPerPoint;  // option 69 in scale units
+    // Equal houses from 0 Aries; nine bodies in the 1st house (more than its
+    // seven slots), the rest one a house.
+    test::ChartBuilder b;
+    b.cuspsFromAscendant(0);
+    for (int n = 1; n <= 9; ++n) b.at(n, 2.0 + 3 * n);
+    for (int n = 10; n <= 13; ++n) b.at(n, 45.0 + 30 * (n - 10));
+    ChartState chart = b.build();
+    PlaceBodiesInHouses(chart);
+    for (const ChartType type : {ChartType::American, ChartType::European}) {
+        SCOPED_TRACE(type == ChartType::European ? "European" : "American");
+        const WheelDrawing d = Draw(chart, WheelMode::Single, type, options, tables);
+        for (const auto& t : TextsOf(d, TextRole::BodyGlyph)) {
+            const double size = t.subject >= 14 ? 0.7 * full : full;
+            if (t.subject <= 9) {
+                EXPECT_LT(t.size, size - 1e-9) << t.subject;
+                EXPECT_GE(t.size, 0.75 * size - 1e-9) << t.subject;
+            } else if (t.subject <= 13) {
+                EXPECT_DOUBLE_EQ(t.size, size) << t.subject;
+            }
+        }
+    }
+    // The American 1st house steps 3 degrees (six steps of 4 over eight
+    // gaps): three quarters.
+    for (const auto& t : TextsOf(Draw(chart, WheelMode::Single, ChartType::American, options, tables),
+                                 TextRole::BodyGlyph))
+        if (t.subject <= 9) {
+            EXPECT_DOUBLE_EQ(t.size, 0.75 * full) << t.subject;
+        }
+    const WheelDrawing dual = Draw(test::CastNewYork(5, 3, 2001), WheelMode::Dual, ChartType::American, options, tables);
+    for (const auto& t : TextsOf(dual, TextRole::BodyGlyph, true))
+        if (t.subject <= 13) {
+            EXPECT_DOUBLE_EQ(t.size, 0.85 * full) << t.subject;
+        }
+}
+
 // Over two years of charts in several house systems: every glyph and its
 // column inside its ring and inside its house's sector, no two glyphs of a
 // ring on top of each other, every label outside the wheel and inside the

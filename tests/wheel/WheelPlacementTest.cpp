@@ -270,6 +270,23 @@ TEST(EuropeanWheel, GlyphsKeepAStepApartAndStayInsideTheirHouse) {
     EXPECT_DOUBLE_EQ(angle[7], 212.25);
     EXPECT_DOUBLE_EQ(angle[8], 20);
     EXPECT_DOUBLE_EQ(angle[9], 24);
+
+    // Five glyphs in a 12-degree house, too full for a step between them:
+    // evenly between the margins of half a step (2 degrees apart); with
+    // margins of 3.5 degrees they would come closer than half a step, and
+    // spread over the whole house instead (2.4 degrees apart, 1.2 from the
+    // spokes).
+    const CuspTable narrow = CuspsOfHouses({0, 12, 30, 90, 120, 150, 180, 210, 240, 270, 300, 330});
+    const RingBodies five = Bodies(narrow, {{1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}});
+    const RingPlacement p5 = PlaceRing(five, narrow, OuterRingTable());
+    std::array<double, 13> margin{};
+    const auto between = EuropeanGlyphAngles(five, p5, narrow, step, margin);
+    margin[1] = 3.5;
+    const auto over = EuropeanGlyphAngles(five, p5, narrow, step, margin);
+    for (int b = 1; b <= 5; ++b) {
+        EXPECT_DOUBLE_EQ(between[static_cast<std::size_t>(b)], 180 + 2 + 2.0 * (b - 1)) << b;
+        EXPECT_NEAR(over[static_cast<std::size_t>(b)], 180 + 1.2 + 2.4 * (b - 1), 1e-12) << b;
+    }
 }
 
 TEST(WheelAngleOfLongitude, EuropeanInProportionToTheAscendantEqualSectorsWithinTheHouse) {
