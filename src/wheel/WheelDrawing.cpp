@@ -400,8 +400,10 @@ WheelDrawing DrawWheel(const ChartState& chart, const WheelRequest& request, con
     const bool european = !dual && request.type == ChartType::European;
     const CuspTable& cusp = chart.ChartCusp;
 
-    // The scale, square units, the vertical axis up.
-    const double scale = request.startScale > 0 ? request.startScale : 287;
+    // The scale, square units, the vertical axis up. A window about as tall
+    // as wide or taller (StartScale 225 to 248) still shows the labels of
+    // the horizontal spokes whole.
+    const double scale = std::max(request.startScale > 0 ? request.startScale : 287, LeastDrawingHalfWidth());
     const double ratio = std::isfinite(request.heightToWidth) && request.heightToWidth > 0
                              ? request.heightToWidth
                              : kFrameHalfHeight / kFrameHalfWidth;

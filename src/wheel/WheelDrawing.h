@@ -123,8 +123,9 @@ struct WheelRequest {
 };
 
 struct WheelDrawing {
-    // The user scale: -startScale to +startScale across, the height from the
-    // window's shape, the vertical axis pointing up.
+    // The user scale: -startScale to +startScale across (never less than
+    // LeastDrawingHalfWidth), the height from the window's shape, the
+    // vertical axis pointing up.
     double xMin = 0, xMax = 0, yMin = 0, yMax = 0;
     WheelColour background;
     std::vector<WheelItem> items;  // in painting order

@@ -127,6 +127,8 @@ int ComputedGlyphRadius(int degree) {
 double LabelHalfWidth() { return LabelWidth() / 2; }
 double LabelHalfHeight() { return kTextBoxHeight * kLabelSize / 2; }
 
+double LeastDrawingHalfWidth() { return std::ceil(kWheelOuterRadius + kLabelGap + 2 * LabelHalfWidth() + 1); }
+
 LabelPoint CuspLabelCentre(double spokeAngle) {
     const double a = spokeAngle * kDegree;
     const double c = std::cos(a), s = std::sin(a);

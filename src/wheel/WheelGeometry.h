@@ -112,6 +112,9 @@ CuspLabelLayout ComputedCuspLabel(double spokeAngle);
 // The half width and half height of a label's box.
 double LabelHalfWidth();
 double LabelHalfHeight();
+// The least half width of a drawing that holds the labels of horizontal
+// spokes whole: their outer ends and a unit of room (249).
+double LeastDrawingHalfWidth();
 
 // The spoke angle of house h (1 to 12) in equal sectors: the 1st house's
 // cusp on the left (180), counter-clockwise from there.

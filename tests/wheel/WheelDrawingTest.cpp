@@ -445,6 +445,25 @@ TEST(WheelScale, ResizeAndPrinterScales) {
     EXPECT_EQ(d.xMax, 300);
     EXPECT_EQ(d.yMax, 225);
     EXPECT_EQ(d.yMin, -225);
+
+    // A window taller than wide (244) or square (225) draws at least 249
+    // units each side: the labels of the horizontal spokes stay whole.
+    EXPECT_EQ(LeastDrawingHalfWidth(), 249);
+    const ChartState chart = test::CastNewYork(5, 3, 2001);
+    for (const double startScale : {244.0, 225.0}) {
+        r.startScale = startScale;
+        r.heightToWidth = 1.25;
+        for (const ChartType type : {ChartType::American, ChartType::European}) {
+            r.type = type;
+            const WheelDrawing tall = DrawWheel(chart, r, test::ShippedOptions(), test::ShippedWheelTables());
+            EXPECT_EQ(tall.xMax, 249);
+            EXPECT_EQ(tall.yMax, 249 * 1.25);
+            for (const auto& t : ItemsOf<WheelText>(tall)) {
+                if (t.role < TextRole::CuspDegrees || t.role > TextRole::CuspMinuteMark) continue;
+                EXPECT_LE(std::fabs(t.at.x) + NominalTextWidth(t.text, t.size) / 2, tall.xMax) << t.text;
+            }
+        }
+    }
 }
 
 TEST(WheelHeader, TheTitleBlockOfACast) {
