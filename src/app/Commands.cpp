@@ -3,6 +3,7 @@
 #include "horary/HoraryCommands.h"
 #include "reports/NatalCommands.h"
 #include "reference/ReferenceCommands.h"
+#include "wheel/WheelCommands.h"
 
 namespace quaeryn {
 
@@ -14,6 +15,7 @@ CommandRegistry Assemble() {
     RegisterHoraryCommands(registry);
     RegisterNatalCommands(registry);
     RegisterReferenceCommands(registry);
+    RegisterWheelCommands(registry);
     return registry;
 }
 

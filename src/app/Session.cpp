@@ -6,6 +6,7 @@
 #include "base/Messages.h"
 #include "base/TextFile.h"
 #include "entry/InputRules.h"
+#include "wheel/WheelTables.h"
 
 namespace quaeryn {
 
@@ -46,6 +47,9 @@ void Session::StartUp(const RegionalFormats& formats, const LayoutConstants& scr
     houseCode = HouseCodeFromOption27(options[27]);
     data = LoadDataFiles(dir);
     NotifyRefusedDataFiles(data, prompt);
+    // The wheel's tables: a refused file is said once, and the wheel then
+    // computes what it holds.
+    for (const auto& file : CheckWheelTables(data).refused) prompt.notify(msg::DataFileCorrupt(file));
     currentNameFile = settings.DataFile;
 }
 

@@ -24,15 +24,13 @@
 #include "base/ReportBuffer.h"
 #include "base/ReportContext.h"
 #include "base/Settings.h"
+#include "base/Vocabulary.h"
 #include "base/ZoneSource.h"
 #include "entry/EntryChecks.h"
 #include "entry/EventEntries.h"
 #include "entry/ZoneLink.h"
 
 namespace quaeryn {
-
-// The caption prefix of the main, Data and wheel windows.
-inline constexpr const char* kCaptionPrefix = "Quaeryn - Version 5.00 - ";
 
 // The nine house systems in menu order: item id, caption, code, option 27.
 struct HouseSystemItem {

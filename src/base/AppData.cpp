@@ -8,13 +8,17 @@
 
 namespace quaeryn {
 
-std::size_t ReadNumberList(const std::string& text, int16_t* table, std::size_t size) {
-    std::size_t count = 0;
+NumberFileReading ReadNumberListChecked(const std::string& text, int16_t* table, std::size_t size) {
+    NumberFileReading reading;
+    reading.found = true;
+    std::size_t& count = reading.count;
     std::string field;
     auto flush = [&]() {
         // Blank fields between separators are skipped, as free-field input does.
         if (field.find_first_not_of(" \t") != std::string::npos && count < size) {
-            const auto v = RoundToInt16(NumericValue(field));
+            const double value = NumericValue(field);
+            const auto v = RoundToInt16(value);
+            if (!IsNumberText(field) || !v || static_cast<double>(*v) != value) reading.malformed = true;
             table[count++] = v.value_or(0);
         }
         field.clear();
@@ -26,7 +30,11 @@ std::size_t ReadNumberList(const std::string& text, int16_t* table, std::size_t 
             field += c;
     }
     flush();
-    return count;
+    return reading;
+}
+
+std::size_t ReadNumberList(const std::string& text, int16_t* table, std::size_t size) {
+    return ReadNumberListChecked(text, table, size).count;
 }
 
 bool ReadAlmutenTable(const std::string& text, std::array<int16_t, 361>& table) {
@@ -66,11 +74,12 @@ AppData LoadDataFiles(const AppDirectory& dir) {
             data.stars[i++] = std::move(line);
         }
     }
-    auto load = [&dir](const char* name, auto& table) {
-        if (const auto text = ReadWholeFile(dir.Resolve(name))) ReadNumberTable(*text, table);
+    auto loadChecked = [&dir](const char* name, auto& table, NumberFileReading& reading) {
+        if (const auto text = ReadWholeFile(dir.Resolve(name)))
+            reading = ReadNumberListChecked(*text, table.data(), table.size());
     };
-    load("HCDATA.DAT", data.hcData);
-    load("RADIUS.DAT", data.radius);
+    loadChecked("HCDATA.DAT", data.hcData, data.hcDataReading);
+    loadChecked("RADIUS.DAT", data.radius, data.radiusReading);
     auto loadAlmutens = [&dir, &data](const char* name, std::array<int16_t, 361>& table) {
         if (const auto text = ReadWholeFile(dir.Resolve(name)); text && !ReadAlmutenTable(*text, table))
             data.refusedFiles.emplace_back(name);

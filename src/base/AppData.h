@@ -12,10 +12,21 @@
 
 namespace quaeryn {
 
+// How a file of whole numbers read: whether it was there, how many numbers
+// went into its table, and whether any field was not a whole number within
+// 16 bits (such a field is taken as 0).
+struct NumberFileReading {
+    bool found = false;
+    std::size_t count = 0;
+    bool malformed = false;
+};
+
 struct AppData {
     std::array<std::string, 75> stars{};    // STARS.TXT, entry 0 first
     std::array<int16_t, 121> hcData{};      // HCDATA.DAT
     std::array<int16_t, 361> radius{};      // RADIUS.DAT
+    NumberFileReading hcDataReading;        // the wheel refuses a short or malformed file
+    NumberFileReading radiusReading;
     std::array<int16_t, 361> almutD1{};     // ALMUTD1.DAT
     std::array<int16_t, 361> almutD2{};     // ALMUTD2.DAT
     std::array<int16_t, 361> almutN1{};     // ALMUTN1.DAT
@@ -35,6 +46,8 @@ template <std::size_t N>
 std::size_t ReadNumberTable(const std::string& text, std::array<int16_t, N>& table);
 
 std::size_t ReadNumberList(const std::string& text, int16_t* table, std::size_t size);
+// The same, telling also whether a field was not a whole number in 16 bits.
+NumberFileReading ReadNumberListChecked(const std::string& text, int16_t* table, std::size_t size);
 
 // Fills an almuten table from a text of whole numbers separated by commas
 // or line breaks, as ReadNumberTable does. A field that is not a whole

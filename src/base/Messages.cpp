@@ -316,6 +316,24 @@ PromptMessage LocalMeanTimeUsed(const std::string& zone, const std::string& date
                 PromptIcon::Information);
 }
 
+PromptMessage GlyphFontMissing() {
+    return Make("glyph-font-missing", "Warning!", "You do not have a proper font installed.",
+                PromptIcon::Exclamation);
+}
+
+PromptMessage WheelPrintSize() {
+    PromptMessage m = Make("wheel-print-size", "Full page or half page chartwheel",
+                           "Click 'YES' for full page chartwheel. Click 'NO' for half page chartwheel.",
+                           PromptIcon::Question);
+    m.buttons = PromptButtons::YesNoCancel;
+    return m;
+}
+
+PromptMessage WheelExportEnding() {
+    return Make("wheel-export-ending", "Information", "The chartwheel is exported as an .svg, .png or .pdf file.",
+                PromptIcon::Information);
+}
+
 PromptMessage DataFolderUnusable(const std::string& path) {
     return Make("data-folder-unusable", "Error!",
                 "The data folder " + path +

@@ -45,8 +45,8 @@ PromptMessage NameAlreadyExists(const std::string& name, const std::string& date
 PromptMessage NameFileError();
 PromptMessage NameFormatError();
 PromptMessage TimeZoneFileCorrupt();
-// A data file of the program that holds something other than what it
-// should; its table is not used.
+// A data file of the program that is short or holds something other than
+// what it should; its table is not used.
 PromptMessage DataFileCorrupt(const std::string& file);
 // A save refused because the chosen name file cannot be read to its end;
 // nothing is written.
@@ -88,6 +88,13 @@ PromptMessage LocalTimeRepeatedUnchosen(const std::string& zone, const std::stri
 // time. `offset` is the zone city's own, as "UTC-4:56:02".
 PromptMessage LocalMeanTimeUsed(const std::string& zone, const std::string& date,
                                 const std::string& offset);
+
+// The chartwheel: no installed font has the astrological symbols (the
+// wheel is still drawn); the question before printing it.
+PromptMessage GlyphFontMissing();
+PromptMessage WheelPrintSize();
+// "Export…" of the wheel window to a file of another ending.
+PromptMessage WheelExportEnding();
 
 // The desktop program: the data folder cannot be created or filled.
 PromptMessage DataFolderUnusable(const std::string& path);

@@ -9,8 +9,8 @@
 namespace quaeryn {
 
 enum class PromptIcon { Information, Exclamation, Critical, Question };
-enum class PromptButtons { Ok, YesNo };
-enum class PromptAnswer { Ok, Yes, No };
+enum class PromptButtons { Ok, YesNo, YesNoCancel };
+enum class PromptAnswer { Ok, Yes, No, Cancel };
 
 struct PromptMessage {
     std::string id;     // stable identifier, e.g. "input-error"
@@ -24,6 +24,17 @@ struct PromptMessage {
     PromptButtons buttons = PromptButtons::Ok;
 };
 
+// The answer of a box closed without a choice: Ok, No for Yes/No, and
+// Cancel for Yes/No/Cancel (its default button).
+inline PromptAnswer DefaultAnswer(PromptButtons buttons) {
+    switch (buttons) {
+        case PromptButtons::YesNo: return PromptAnswer::No;
+        case PromptButtons::YesNoCancel: return PromptAnswer::Cancel;
+        case PromptButtons::Ok: break;
+    }
+    return PromptAnswer::Ok;
+}
+
 class UserPrompt {
 public:
     virtual ~UserPrompt() = default;
@@ -32,13 +43,11 @@ public:
     void notify(const PromptMessage& message) { ask(message); }
 };
 
-// Answers every question with its default (Ok, or No for Yes/No) and keeps
+// Answers every question with its default (DefaultAnswer) and keeps
 // nothing; for callers that want no dialogue at all.
 class SilentPrompt final : public UserPrompt {
 public:
-    PromptAnswer ask(const PromptMessage& message) override {
-        return message.buttons == PromptButtons::YesNo ? PromptAnswer::No : PromptAnswer::Ok;
-    }
+    PromptAnswer ask(const PromptMessage& message) override { return DefaultAnswer(message.buttons); }
 };
 
 }  // namespace quaeryn

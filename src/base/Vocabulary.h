@@ -29,6 +29,10 @@ inline constexpr int Sun = 1, Mercury = 2, Venus = 3, Mars = 4, Jupiter = 5, Sat
                      SouthNode = 12, Fortune = 13, Ascendant = 14, Midheaven = 15;
 }
 
+// The caption of the main window begins with it; the Data and wheel windows
+// add their own names.
+inline constexpr const char* kCaptionPrefix = "Quaeryn - Version 5.00 - ";
+
 inline constexpr double kPi = 3.1415926535;  // the system's pi, ten decimals
 inline constexpr double kAstronomicalUnitKm = 149597870.0;
 inline constexpr int kPlanetaryHourDayNumber = 2411369;

@@ -22,13 +22,15 @@
 #include "place/ComputerZone.h"
 #include "place/Places.h"
 #include "reference/Analyzer.h"
+#include "wheel/WheelFile.h"
+#include "wheel/WheelTables.h"
 
 namespace quaeryn {
 
 PromptAnswer StreamPrompt::ask(const PromptMessage& message) {
     err_ << DisplayText(message.title) << ": " << DisplayText(message.text) << "\n";
     if (!message.detail.empty()) err_ << DisplayText(message.detail) << "\n";
-    return message.buttons == PromptButtons::YesNo ? yesNo_ : PromptAnswer::Ok;
+    return message.buttons == PromptButtons::YesNo ? yesNo_ : DefaultAnswer(message.buttons);
 }
 
 namespace {
@@ -36,8 +38,8 @@ namespace {
 // The reports of the program whose subsystems this build leaves out, by
 // command-line name and menu id: asked for, they are not available in this
 // version rather than unknown. A name the registry holds is never looked
-// for here.
-constexpr std::array<std::string_view, 2> kReportsOfFullerBuilds = {"ascii", "mnuWheelsAscii"};
+// for here. Every subsystem is built now, so there is none.
+constexpr std::array<std::string_view, 0> kReportsOfFullerBuilds = {};
 
 // The answer to "already exists" comes from --replace; every other message
 // goes to the caller's prompt as it is.
@@ -209,6 +211,24 @@ int PrintTopic(const std::string& name, const AppDirectory& dir, std::ostream& o
     return 0;
 }
 
+// --wheel: the wheel of the cast chart as a picture, the type from --type
+// or the settings. A missing glyph font is said and the wheel still drawn.
+int WriteWheel(const CliRequest& r, Session& session, std::ostream& err) {
+    const WheelMode mode = r.dualWheel ? WheelMode::Dual : WheelMode::Single;
+    ChartType type = session.settings.TypeChart == 1 ? ChartType::European : ChartType::American;
+    if (!r.wheelType.empty()) type = r.wheelType == "european" ? ChartType::European : ChartType::American;
+    const WheelDrawing drawing = WheelFileDrawing(*session.chart, mode, type, session.options,
+                                                  CheckWheelTables(session.data).tables, session.regional);
+    const WheelFileResult result = WriteWheelFile(drawing, r.wheelFile, *WheelFileFormatOf(r.wheelFile),
+                                                  r.wheelPixels > 0 ? r.wheelPixels : kWheelFilePixels);
+    if (result.glyphFontMissing) session.prompt.notify(msg::GlyphFontMissing());
+    if (!result.written) {
+        err << "quaeryn-cli: cannot write the wheel to " << r.wheelFile << ": " << result.error << "\n";
+        return 1;
+    }
+    return 0;
+}
+
 // A headless session on the data folder, started as the desktop program
 // starts, given the request's entries; then the cast and the reports.
 int RunRequest(const CliRequest& r, std::ostream& out, std::ostream& err, UserPrompt& prompt,
@@ -259,6 +279,7 @@ int RunRequest(const CliRequest& r, std::ostream& out, std::ostream& err, UserPr
     // that no byte can end the program.
     if (r.json)
         out << ChartJson(*session.chart).dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
+    if (!r.wheelFile.empty()) return WriteWheel(r, session, err);
     return 0;
 }
 

@@ -14,6 +14,7 @@
 #include "base/Prompt.h"
 #include "entry/InputRules.h"
 #include "reference/Analyzer.h"
+#include "wheel/WheelFile.h"
 
 namespace quaeryn {
 
@@ -85,6 +86,16 @@ void DefineFlags(CLI::App& app, Flags& f, const CommandRegistry& commands, const
     app.add_option("--topic", r.topic,
                    "Print a Horary Analyzer topic's questions and answers as plain text: its file name "
                    "(GENERAL, LOST, HOUSE7 ...) or number; 'list' prints the 24 topics");
+    app.add_option("--wheel", r.wheelFile,
+                   std::string("Write the chart wheel to this file: .svg, .png or .pdf") +
+                       (WheelPainterBuilt() ? "" : " (not in this build: it has no Qt)"));
+    app.add_flag("--dual", r.dualWheel, "With --wheel: the dual wheel (the solstice points inside)");
+    app.add_option("--type", r.wheelType, "With --wheel: the single wheel's type (default: the settings' TypeChart)")
+        ->check(CLI::IsMember({"american", "european"}));
+    app.add_option("--size", r.wheelPixels,
+                   "With --wheel: the picture's width in pixels, " + std::to_string(kWheelFileMinPixels) + " to " +
+                       std::to_string(kWheelFileMaxPixels) + " (default " + std::to_string(kWheelFilePixels) +
+                       ")");
 
     app.add_option("--name", e.name, "Chart name");
     app.add_option("--month", e.month, "Month as typed");
@@ -176,9 +187,10 @@ bool CheckChartSource(const Flags& f, std::ostream& err) {
 bool CheckTopic(const Flags& f, std::ostream& err) {
     const CliRequest& r = f.request;
     if (r.now || !r.chartName.empty() || !r.nameFile.empty() || !r.saveFile.empty() || f.FieldsGiven() ||
-        !r.reports.empty() || r.json || f.given("--places")) {
-        err << "quaeryn-cli: --topic prints a topic file and casts nothing; leave out the chart, report and "
-               "--json flags\n";
+        !r.reports.empty() || r.json || f.given("--places") || !r.wheelFile.empty() || r.dualWheel ||
+        !r.wheelType.empty() || r.wheelPixels != 0) {
+        err << "quaeryn-cli: --topic prints a topic file and casts nothing; leave out the chart, report, "
+               "--json and wheel flags\n";
         return false;
     }
     std::string name = r.topic;
@@ -256,6 +268,31 @@ bool CheckFormConflicts(const Flags& f, std::ostream& err) {
             err << "quaeryn-cli: " << form.flag << " gives " << form.gives << "; leave out " << clash << "\n";
             return false;
         }
+    }
+    return true;
+}
+
+// --wheel and the flags that go with it.
+bool CheckWheelFlags(const CliRequest& r, std::ostream& err) {
+    if (r.wheelFile.empty()) {
+        if (r.dualWheel || !r.wheelType.empty() || r.wheelPixels != 0) {
+            err << "quaeryn-cli: --dual, --type and --size go with --wheel\n";
+            return false;
+        }
+        return true;
+    }
+    if (!WheelFileFormatOf(r.wheelFile)) {
+        err << "quaeryn-cli: --wheel writes .svg, .png or .pdf files, not '" << r.wheelFile << "'\n";
+        return false;
+    }
+    if (r.dualWheel && !r.wheelType.empty()) {
+        err << "quaeryn-cli: the dual wheel has no type; leave out --type\n";
+        return false;
+    }
+    if (r.wheelPixels != 0 && (r.wheelPixels < kWheelFileMinPixels || r.wheelPixels > kWheelFileMaxPixels)) {
+        err << "quaeryn-cli: --size needs a width from " << kWheelFileMinPixels << " to " << kWheelFileMaxPixels
+            << " pixels, not " << r.wheelPixels << "\n";
+        return false;
     }
     return true;
 }
@@ -373,12 +410,14 @@ CliParse ParseCliArguments(const std::vector<std::string>& args, const CommandRe
     if (!ReadOptionOverrides(f, err)) return usageError;
     if (!f.request.topic.empty()) return CheckTopic(f, err) ? CliParse{std::move(f.request), 0} : usageError;
     if (f.given("--places")) return CheckPlaces(f, err) ? CliParse{std::move(f.request), 0} : usageError;
-    if (!CheckChartSource(f, err) || !CheckPlaceAndZone(f, err)) return usageError;
+    if (!CheckChartSource(f, err) || !CheckPlaceAndZone(f, err) || !CheckWheelFlags(f.request, err))
+        return usageError;
     if (f.earlier) f.request.repeatedHour = RepeatedHour::Earlier;
     if (f.later) f.request.repeatedHour = RepeatedHour::Later;
     const bool fields = f.request.chartName.empty() && !f.request.now;
     if (fields && (!CheckFormConflicts(f, err) || !ApplyFieldForms(f, f.request.refused, err))) return usageError;
-    if (f.request.reports.empty() && !f.request.json) {
+    // The default report only when nothing else was asked for.
+    if (f.request.reports.empty() && !f.request.json && f.request.wheelFile.empty()) {
         if (const Command* fallback = commands.Find(defaultReport)) f.request.reports.push_back(fallback->cliName);
     }
     return CliParse{std::move(f.request), 0};

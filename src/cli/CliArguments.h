@@ -35,6 +35,10 @@ struct CliRequest {
     // --earlier or --later: the hour the clocks showed twice; without one
     // such a time is refused.
     RepeatedHour repeatedHour = RepeatedHour::Refuse;
+    std::string wheelFile;                         // --wheel: the picture to write
+    bool dualWheel = false;                        // --dual
+    std::string wheelType;                         // --type american|european, empty: the settings' TypeChart
+    int wheelPixels = 0;                           // --size, 0: the default width
     // The Input Data entries: with neither --now nor --chart, the fields as
     // typed with the convenience forms and the choices applied; otherwise
     // only what those keep (--lmt with --chart).

@@ -90,7 +90,8 @@ TEST_F(CliTopicTest, RefusesAnUnknownTopicAndChartFlags) {
         std::string err;
     };
     const std::string alone =
-        "quaeryn-cli: --topic prints a topic file and casts nothing; leave out the chart, report and --json flags\n";
+        "quaeryn-cli: --topic prints a topic file and casts nothing; leave out the chart, report, --json and "
+        "wheel flags\n";
     const Case cases[] = {
         {{"--topic", "HOUSE13"}, "quaeryn-cli: unknown topic 'HOUSE13'; --topic list names the 24 topics\n"},
         {{"--topic", "25"}, "quaeryn-cli: unknown topic '25'; --topic list names the 24 topics\n"},
@@ -99,6 +100,8 @@ TEST_F(CliTopicTest, RefusesAnUnknownTopicAndChartFlags) {
         {{"--topic", "lost", "--report", "basics"}, alone},
         {{"--topic", "lost", "--json"}, alone},
         {{"--topic", "lost", "--name", "Lost ring"}, alone},
+        {{"--topic", "lost", "--wheel", "wheel.svg"}, alone},
+        {{"--topic", "lost", "--dual"}, alone},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args[1] + (c.args.size() > 2 ? " " + c.args[2] : ""));

@@ -77,5 +77,9 @@ TEST(ReportGolden, SolsticePointsPartsAndAlmutensOfRealCasts) {
     EXPECT_GOLDEN("almutens_sydney.txt", Report(kSydney, "almutens"));
 }
 
+TEST(ReportGolden, AsciiChartOfARealCast) {
+    EXPECT_GOLDEN("ascii_sydney.txt", Report(kSydney, "ascii"));
+}
+
 }  // namespace
 }  // namespace quaeryn

@@ -29,7 +29,7 @@ PromptAnswer ScriptedPrompt::ask(const PromptMessage& message) {
         if (a.id == message.id) return a.answer;
     ADD_FAILURE() << "unexpected message [" << message.id << "] " << message.title << ": "
                   << message.text;
-    return message.buttons == PromptButtons::YesNo ? PromptAnswer::No : PromptAnswer::Ok;
+    return DefaultAnswer(message.buttons);
 }
 
 std::vector<std::string> ScriptedPrompt::seenIds() const {

@@ -1,6 +1,7 @@
 #include "app/ui/AppWindows.h"
 
 #include "reference/ui/ReferenceWindows.h"
+#include "wheel/ui/WheelWindows.h"
 
 namespace quaeryn::ui {
 
@@ -10,6 +11,7 @@ WindowOpeners Assemble() {
     WindowOpeners openers;
     // One line per subsystem with windows of its own.
     RegisterReferenceWindows(openers);
+    RegisterWheelWindows(openers);
     return openers;
 }
 

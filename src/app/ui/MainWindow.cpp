@@ -89,6 +89,9 @@ void MainWindow::AttachToSession() {
     };
     view.entriesOpened = [this] {
         if (data_) data_->close();
+        // The windows that show the chart close: it is about to change.
+        for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (w->property(kShowsChartProperty).toBool()) w->close();
         inputWindow()->LoadEntries();
         inputWindow()->show();
         inputWindow()->raise();
@@ -120,9 +123,11 @@ void MainWindow::AttachToSession() {
 
 WindowContext MainWindow::windowContext() const {
     return WindowContext{session_.dir,
+                         session_.data,
                          session_.options,
                          session_.settings,
                          session_.regional,
+                         session_.layout,
                          session_.prompt,
                          session_.clock,
                          session_.zone,
@@ -132,7 +137,8 @@ WindowContext MainWindow::windowContext() const {
                          [this] { session_.ShowPage(); },
                          [this](const std::string& id) {
                              return session_.RunCommand(id) == Session::CommandOutcome::Done;
-                         }};
+                         },
+                         [this](const std::string& file) { session_.ShowHelpText(file); }};
 }
 
 QAction* MainWindow::Register(QAction* action, const QString& id, const QString& shortcut) {

@@ -26,6 +26,15 @@ PromptAnswer QtPrompt::ask(const PromptMessage& message) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
         answer = box.exec() == QMessageBox::Yes ? PromptAnswer::Yes : PromptAnswer::No;
+    } else if (message.buttons == PromptButtons::YesNoCancel) {
+        // Cancel is the default, and Escape or closing the box cancels.
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Cancel);
+        box.setEscapeButton(QMessageBox::Cancel);
+        const int chosen = box.exec();
+        answer = chosen == QMessageBox::Yes  ? PromptAnswer::Yes
+                 : chosen == QMessageBox::No ? PromptAnswer::No
+                                             : PromptAnswer::Cancel;
     } else {
         box.setStandardButtons(QMessageBox::Ok);
         box.exec();

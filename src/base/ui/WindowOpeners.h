@@ -13,6 +13,11 @@
 
 namespace quaeryn::ui {
 
+// A window that shows the chart cast last (the chartwheel) sets this
+// property to true; "&Input" closes every such window of the main window,
+// since the chart is about to change.
+inline constexpr const char* kShowsChartProperty = "showsChart";
+
 // Opens (or brings forward) the command's window over `parent`.
 using WindowOpener = std::function<void(const WindowContext& context, QWidget* parent)>;
 

@@ -20,9 +20,11 @@ struct ReferenceWindowFixture {
     FixedClock clock{LocalDateTime{2026, 12, 6, 21, 14, 5}};
     FixedZone zone;
     AppDirectory dir{folder.path()};
+    AppData data;
     Options options;
     Settings settings = DefaultSettings(folder.path());
     RegionalFormats regional;
+    LayoutConstants layout;
     std::filesystem::path nameFile = folder / "Horary.fil";
     std::optional<ChartState> chart;
     ReportBuffer buffer{prompt};
@@ -30,9 +32,11 @@ struct ReferenceWindowFixture {
 
     ui::WindowContext context() {
         return ui::WindowContext{dir,
+                                 data,
                                  options,
                                  settings,
                                  regional,
+                                 layout,
                                  prompt,
                                  clock,
                                  zone,
@@ -42,7 +46,8 @@ struct ReferenceWindowFixture {
                                  [this] {
                                      if (buffer.ShowDataWindow()) ++pagesShown;
                                  },
-                                 [](const std::string&) { return false; }};
+                                 [](const std::string&) { return false; },
+                                 [](const std::string&) {}};
     }
 };
 
