@@ -8,28 +8,44 @@
 
 namespace quaeryn {
 
+namespace {
+
+// Calls visit(field) for every field of a free-field number list (fields
+// apart by commas and line ends; blank fields are skipped, as free-field
+// input does) until visit returns false. False when it did.
+template <typename Visit>
+bool ForEachField(const std::string& text, Visit visit) {
+    std::string field;
+    auto flush = [&]() {
+        const bool blank = field.find_first_not_of(" \t") == std::string::npos;
+        const bool go_on = blank || visit(field);
+        field.clear();
+        return go_on;
+    };
+    for (char c : text) {
+        if (c != ',' && c != '\n' && c != '\r')
+            field += c;
+        else if (!flush())
+            return false;
+    }
+    return flush();
+}
+
+}  // namespace
+
 NumberFileReading ReadNumberListChecked(const std::string& text, int16_t* table, std::size_t size) {
     NumberFileReading reading;
     reading.found = true;
     std::size_t& count = reading.count;
-    std::string field;
-    auto flush = [&]() {
-        // Blank fields between separators are skipped, as free-field input does.
-        if (field.find_first_not_of(" \t") != std::string::npos && count < size) {
+    ForEachField(text, [&](const std::string& field) {
+        if (count < size) {
             const double value = NumericValue(field);
             const auto v = RoundToInt16(value);
             if (!IsNumberText(field) || !v || static_cast<double>(*v) != value) reading.malformed = true;
             table[count++] = v.value_or(0);
         }
-        field.clear();
-    };
-    for (char c : text) {
-        if (c == ',' || c == '\n' || c == '\r')
-            flush();
-        else
-            field += c;
-    }
-    flush();
+        return true;
+    });
     return reading;
 }
 
@@ -40,27 +56,14 @@ std::size_t ReadNumberList(const std::string& text, int16_t* table, std::size_t 
 bool ReadAlmutenTable(const std::string& text, std::array<int16_t, 361>& table) {
     table.fill(0);
     std::size_t count = 0;
-    bool sound = true;
-    std::string field;
-    auto flush = [&]() {
-        if (field.find_first_not_of(" \t") != std::string::npos && count < table.size()) {
-            const double v = NumericValue(field);
-            // Range first: only a value inside it is turned into a number.
-            if (IsNumberText(field) && v >= 0 && v <= kAlmutenNameLimit && std::floor(v) == v)
-                table[count++] = static_cast<int16_t>(v);
-            else
-                sound = false;
-        }
-        field.clear();
-    };
-    for (char c : text) {
-        if (c == ',' || c == '\n' || c == '\r')
-            flush();
-        else
-            field += c;
-        if (!sound) break;
-    }
-    if (sound) flush();
+    const bool sound = ForEachField(text, [&](const std::string& field) {
+        if (count >= table.size()) return true;
+        const double v = NumericValue(field);
+        // Range first: only a value inside it is turned into a number.
+        if (!IsNumberText(field) || v < 0 || v > kAlmutenNameLimit || std::floor(v) != v) return false;
+        table[count++] = static_cast<int16_t>(v);
+        return true;
+    });
     if (!sound) table.fill(0);
     return sound;
 }

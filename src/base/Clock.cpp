@@ -4,13 +4,11 @@
 
 namespace quaeryn {
 
-namespace {
-
 // Days from 1970-01-01 to a Gregorian date, and back (the civil-calendar
 // algorithms of Howard Hinnant's "chrono-compatible low-level date
 // algorithms", valid for every year an int holds).
-std::int64_t DaysFromCivil(std::int64_t y, int m, int d) {
-    y -= m <= 2 ? 1 : 0;
+std::int64_t DaysFromCivil(int year, int m, int d) {
+    const std::int64_t y = static_cast<std::int64_t>(year) - (m <= 2 ? 1 : 0);
     const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
     const std::int64_t yoe = y - era * 400;
     const std::int64_t doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
@@ -18,8 +16,8 @@ std::int64_t DaysFromCivil(std::int64_t y, int m, int d) {
     return era * 146097 + doe - 719468;
 }
 
-void CivilFromDays(std::int64_t z, int& year, int& month, int& day) {
-    z += 719468;
+void CivilFromDays(std::int64_t days, int& year, int& month, int& day) {
+    const std::int64_t z = days + 719468;
     const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
     const std::int64_t doe = z - era * 146097;
     const std::int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
@@ -30,7 +28,6 @@ void CivilFromDays(std::int64_t z, int& year, int& month, int& day) {
     year = static_cast<int>(yoe + era * 400 + (month <= 2 ? 1 : 0));
 }
 
-}  // namespace
 
 LocalDateTime CivilTimeAt(Instant instant, long offsetSeconds) {
     const Instant local = instant + offsetSeconds;

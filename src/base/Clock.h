@@ -27,6 +27,10 @@ LocalDateTime CivilTimeAt(Instant instant, long offsetSeconds = 0);
 // The instant of a civil date and time read as universal time.
 Instant InstantOf(const LocalDateTime& universal);
 
+// Days since 1 January 1970 of a Gregorian date, and back.
+std::int64_t DaysFromCivil(int year, int month, int day);
+void CivilFromDays(std::int64_t days, int& year, int& month, int& day);
+
 class Clock {
 public:
     virtual ~Clock() = default;

@@ -178,29 +178,6 @@ ZoneOffset PartOffset(const ZoneRule& rule, bool summerPart) {
 
 }  // namespace
 
-std::int64_t DaysFromCivil(int year, int month, int day) {
-    // Counts in eras of 400 years starting on 1 March, so that the leap day
-    // is the last of its year.
-    const std::int64_t y = static_cast<std::int64_t>(year) - (month <= 2 ? 1 : 0);
-    const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
-    const std::int64_t yoe = y - era * 400;
-    const std::int64_t doy = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + day - 1;
-    const std::int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe - 719468;
-}
-
-void CivilFromDays(std::int64_t days, int& year, int& month, int& day) {
-    const std::int64_t z = days + 719468;
-    const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-    const std::int64_t doe = z - era * 146097;
-    const std::int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const std::int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const std::int64_t mp = (5 * doy + 2) / 153;
-    day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-    month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    year = static_cast<int>(yoe + era * 400 + (month <= 2 ? 1 : 0));
-}
-
 std::optional<ZoneRule> ParseZoneRule(std::string_view text) {
     Reader r(text);
     ZoneRule rule;

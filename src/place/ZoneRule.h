@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/Clock.h"
 #include "place/ZoneDatabase.h"
 
 namespace quaeryn {
@@ -55,9 +56,5 @@ ZoneOffset RuleOffsetAt(const ZoneRule& rule, std::int64_t utcSeconds);
 // A wall-clock time (seconds since 1 January 1970 as the local clocks count
 // them) under the rule: unique, skipped or repeated.
 LocalTimeAnswer RuleAtLocalTime(const ZoneRule& rule, std::int64_t localSeconds);
-
-// Days since 1 January 1970 of a Gregorian date, and back.
-std::int64_t DaysFromCivil(int year, int month, int day);
-void CivilFromDays(std::int64_t days, int& year, int& month, int& day);
 
 }  // namespace quaeryn

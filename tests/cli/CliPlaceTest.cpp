@@ -8,39 +8,15 @@
 #include "base/TextFile.h"
 #include "cli/Cli.h"
 #include "support/FixedClock.h"
+#include "support/CliRun.h"
 #include "support/TempFolder.h"
 
 namespace quaeryn {
 namespace {
 
-struct CliRun {
-    int status = 0;
-    std::string out;
-    std::string err;
-};
+using test::CliRun;
 
-class CliPlaceTest : public ::testing::Test {
-protected:
-    CliRun run(std::vector<std::string> args) {
-        args.insert(args.begin(), {"--app-dir", dir_.path().string()});
-        std::ostringstream out, err;
-        StreamPrompt prompt(err);
-        CliEnvironment env;
-        env.clock = &clock_;
-        env.zone = &zone_;
-        env.regional = &regional_;
-        CliRun r;
-        r.status = runCli(args, out, err, prompt, env);
-        r.out = out.str();
-        r.err = err.str();
-        return r;
-    }
-
-    test::TempFolder dir_;
-    test::FixedClock clock_{LocalDateTime{2026, 12, 7, 18, 40, 0}};
-    test::FixedZone zone_;
-    RegionalFormats regional_;
-};
+class CliPlaceTest : public test::CliFixture {};
 
 std::vector<std::string> Args(std::initializer_list<const char*> more) {
     std::vector<std::string> args = {"--name", "t", "--json"};

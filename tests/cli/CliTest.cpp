@@ -10,6 +10,7 @@
 #include "cli/Cli.h"
 #include "support/FixedClock.h"
 #include "support/RefusedEntries.h"
+#include "support/CliRun.h"
 #include "support/TempFolder.h"
 
 namespace quaeryn {
@@ -17,40 +18,16 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct CliRun {
-    int status = 0;
-    std::string out;
-    std::string err;
-};
+using test::CliRun;
 
-class CliTest : public ::testing::Test {
+class CliTest : public test::CliFixture {
 protected:
-    CliRun run(std::vector<std::string> args) {
-        args.insert(args.begin(), {"--app-dir", dir_.path().string()});
-        std::ostringstream out, err;
-        StreamPrompt prompt(err);
-        CliEnvironment env;
-        env.clock = &clock_;
-        env.zone = &zone_;
-        env.regional = &regional_;
-        CliRun r;
-        r.status = runCli(args, out, err, prompt, env);
-        r.out = out.str();
-        r.err = err.str();
-        return r;
-    }
-
     static std::vector<std::string> NewYork() {
         return {"--name", "Test",   "--month",    "3",  "--day",      "5",  "--year",
                 "2001",   "--hour", "10",         "--minute",       "30", "--am",
                 "--tz",   "5",      "--long-deg", "73", "--long-min", "58", "--west",
                 "--lat-deg", "40",  "--lat-min",  "45", "--north"};
     }
-
-    test::TempFolder dir_;
-    test::FixedClock clock_{LocalDateTime{2026, 12, 7, 18, 40, 0}};
-    test::FixedZone zone_;  // a computer on universal time
-    RegionalFormats regional_;
 };
 
 std::vector<std::string> With(std::vector<std::string> base, const std::vector<std::string>& more) {

@@ -8,6 +8,7 @@
 #include "base/TextFile.h"
 #include "cli/Cli.h"
 #include "reference/Analyzer.h"
+#include "support/CliRun.h"
 #include "support/TempFolder.h"
 
 namespace quaeryn {
@@ -15,27 +16,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct CliRun {
-    int status = 0;
-    std::string out;
-    std::string err;
-};
+using test::CliRun;
 
-class CliTopicTest : public ::testing::Test {
-protected:
-    CliRun run(std::vector<std::string> args) {
-        args.insert(args.begin(), {"--app-dir", dir_.path().string()});
-        std::ostringstream out, err;
-        StreamPrompt prompt(err);
-        CliRun r;
-        r.status = runCli(args, out, err, prompt);
-        r.out = out.str();
-        r.err = err.str();
-        return r;
-    }
-
-    test::TempFolder dir_;
-};
+class CliTopicTest : public test::CliFixture {};
 
 TEST_F(CliTopicTest, ListNamesTheTwentyFourTopics) {
     const CliRun r = run({"--topic", "list"});
