@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test cli bench golden clean
+.PHONY: all deps configure build run test bench golden clean
 
 all: build
 
