@@ -61,7 +61,7 @@ std::string_view SignAbbreviation(int n);
 // The ordinal of display cusp k (1 = 10th house): "10TH" … " 9TH".
 std::string_view HouseOrdinal(int k);
 // Aspect n's name in twelve characters (entry 1 is blank); the angles and
-// orbs of the aspects are in astro/Aspects.h.
+// orbs of the aspects are in astro/BodyContacts.h.
 std::string_view AspectName12(int n);
 // Month n as "JAN" … "DEC".
 std::string_view MonthAbbreviation(int n);

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <string>
 
-#include "astro/Aspects.h"
+#include "astro/BodyContacts.h"
 #include "base/Numbers.h"
 #include "base/Vocabulary.h"
 #include "base/Zodiac.h"

@@ -9,7 +9,7 @@
 #include "base/Vocabulary.h"
 #include "base/Zodiac.h"
 #include "horary/BodyOrders.h"
-#include "horary/HoraryAspects.h"
+#include "horary/HoraryContacts.h"
 #include "horary/HoraryReports.h"
 
 namespace quaeryn {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "astro/Aspects.h"
+#include "astro/BodyContacts.h"
 #include "reports/NatalReports.h"
 #include "reports/NatalRun.h"
 

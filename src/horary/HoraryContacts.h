@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "astro/Aspects.h"
+#include "astro/BodyContacts.h"
 #include "base/ChartState.h"
 #include "base/Options.h"
 

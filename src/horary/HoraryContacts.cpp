@@ -1,7 +1,7 @@
 // The aspects between the bodies as the horary reports judge them, their
 // qualifiers and lines, and the horary aspects report (every aspect between
 // every two bodies).
-#include "horary/HoraryAspects.h"
+#include "horary/HoraryContacts.h"
 
 #include <cmath>
 #include <string>

@@ -1,4 +1,4 @@
-#include "astro/Aspects.h"
+#include "astro/BodyContacts.h"
 
 #include <array>
 #include <cmath>

@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "astro/Aspects.h"
+#include "astro/BodyContacts.h"
 #include "base/Numbers.h"
 #include "base/Vocabulary.h"
 #include "reports/NatalReports.h"

@@ -9,7 +9,7 @@
 #include "base/Vocabulary.h"
 #include "horary/HoraryReports.h"
 #include "horary/BodyOrders.h"
-#include "horary/HoraryAspects.h"
+#include "horary/HoraryContacts.h"
 #include "horary/ReportRun.h"
 #include "support/ChartBuilder.h"
 #include "support/Golden.h"

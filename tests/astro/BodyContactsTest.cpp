@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "astro/Aspects.h"
+#include "astro/BodyContacts.h"
 #include "base/Vocabulary.h"
 
 namespace quaeryn {
