@@ -2,10 +2,10 @@
 
 #include <cstdlib>
 #include <ctime>
-#include <fstream>
 #include <system_error>
 
 #include "base/Clock.h"
+#include "base/TextFile.h"
 
 namespace quaeryn {
 
@@ -69,10 +69,10 @@ std::string SystemLocalZone::ZoneName() const {
         std::string name = ZoneNameOfFile(places_.localtime);
         if (!name.empty()) return name;
     }
-    std::ifstream in(places_.timezone);
-    std::string line;
-    if (in && std::getline(in, line)) return Trimmed(line);
-    return {};
+    // Its first line.
+    const std::optional<std::string> text = ReadWholeFile(places_.timezone);
+    if (!text) return {};
+    return Trimmed(text->substr(0, text->find('\n')));
 }
 
 ZoneOffset SystemLocalZone::OwnOffsetAt(std::int64_t utcSeconds) const {

@@ -5,12 +5,11 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <mutex>
 
 #include "astro/TimeScales.h"
+#include "base/TextFile.h"
 #include "place/ZoneRule.h"
 
 namespace quaeryn {
@@ -59,9 +58,9 @@ std::int64_t LocalSecondsOf(const LocalMoment& m) {
 
 // The lasting rule at the end of a zone file, when it has one.
 std::optional<ZoneRule> ReadLastingRule(const std::string& zone) {
-    std::ifstream in(std::string(kZoneFolder) + "/" + zone, std::ios::binary);
-    if (!in) return std::nullopt;
-    const std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::optional<std::string> file = ReadWholeFile(std::string(kZoneFolder) + "/" + zone);
+    if (!file) return std::nullopt;
+    const std::string& data = *file;
     // Version 1 files ("TZif" and a zero byte) carry no rule.
     if (data.size() < 6 || data.compare(0, 4, "TZif") != 0 || data[4] == '\0') return std::nullopt;
     if (data.back() != '\n') return std::nullopt;
