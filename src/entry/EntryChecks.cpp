@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "astro/TimeScales.h"
 #include "base/Messages.h"
 #include "base/Numbers.h"
 
@@ -146,13 +147,6 @@ bool HoldsControlCharacter(const std::string& text) {
             return true;
     }
     return false;
-}
-
-int DaysInMonth(int month, int year) {
-    static constexpr std::array<int, 12> kDays = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (month < 1 || month > 12) return 0;
-    const bool leap = year <= 1582 ? year % 4 == 0 : (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return kDays[static_cast<std::size_t>(month - 1)] + (month == 2 && leap ? 1 : 0);
 }
 
 void ReportInputError(UserPrompt& prompt, const EntryFaults& faults) {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "entry/EntryChecks.h"
+#include "astro/TimeScales.h"
 #include "entry/InputRules.h"
 
 namespace quaeryn {

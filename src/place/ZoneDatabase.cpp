@@ -35,17 +35,10 @@ bool IsZoneName(std::string_view zone) {
     });
 }
 
-bool IsLeapInCastCalendar(int year) {
-    if (year <= 1582) return year % 4 == 0;
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
 bool IsValid(const LocalMoment& m) {
-    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     if (m.year < -4000 || m.year > 9999 || m.month < 1 || m.month > 12) return false;
-    const int days = m.month == 2 && IsLeapInCastCalendar(m.year) ? 29 : kDays[m.month - 1];
-    return m.day >= 1 && m.day <= days && m.hour >= 0 && m.hour <= 23 && m.minute >= 0 &&
-           m.minute <= 59;
+    return m.day >= 1 && m.day <= DaysInMonth(m.month, m.year) && m.hour >= 0 && m.hour <= 23 &&
+           m.minute >= 0 && m.minute <= 59;
 }
 
 // The wall-clock seconds since 1 January 1970 of a moment, counted with the
