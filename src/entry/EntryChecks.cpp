@@ -1,6 +1,5 @@
 #include "entry/EntryChecks.h"
 
-#include <algorithm>
 #include <array>
 
 #include "astro/TimeScales.h"
@@ -58,10 +57,6 @@ constexpr std::array<DigitField, 9> kDigitFields = {{
     {EntryField::LatDeg, &EventEntries::latDeg},
     {EntryField::LatMin, &EventEntries::latMin},
 }};
-
-bool AllDigits(const std::string& text) {
-    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
 
 // The zone as its key filter lets it be typed: digits with a "-" before
 // them and one "." among them. Blanks around it are allowed, since the
