@@ -92,9 +92,8 @@ ZoneLink::Outcome ZoneLink::Settle(EventEntries& e, UserPrompt& prompt, bool bef
     settledFilled_ = false;
 
     const bool available = zones_->Available();
-    const LocalTimeStatus status =
-        available ? zones_->AtLocalTime(zone_, *moment).status : LocalTimeStatus::UnknownZone;
-    const std::optional<ZoneFill> fill = ZoneForEntries(*zones_, zone_, *moment, repeated_, prompt);
+    LocalTimeStatus status = LocalTimeStatus::UnknownZone;
+    const std::optional<ZoneFill> fill = ZoneForEntries(*zones_, zone_, *moment, repeated_, prompt, &status);
     if (!fill) {
         const std::string when = MomentText(*moment);
         switch (status) {

@@ -76,12 +76,14 @@ std::string MomentText(const LocalMoment& moment) {
 
 std::optional<ZoneFill> ZoneForEntries(const ZoneDatabase& zones, const std::string& zone,
                                        const LocalMoment& moment, RepeatedHour repeated,
-                                       UserPrompt& prompt) {
+                                       UserPrompt& prompt, LocalTimeStatus* status) {
+    if (status) *status = LocalTimeStatus::UnknownZone;
     if (!zones.Available()) {
         prompt.notify(msg::ZoneDatabaseMissing());
         return std::nullopt;
     }
     const LocalTimeAnswer answer = zones.AtLocalTime(zone, moment);
+    if (status) *status = answer.status;
     ZoneOffset chosen = answer.offset();
     switch (answer.status) {
         case LocalTimeStatus::UnknownZone:
