@@ -1,5 +1,6 @@
 #include "astro/TimeScales.h"
 
+#include <array>
 #include <cmath>
 
 #include "astro/AngleMath.h"
@@ -13,6 +14,13 @@ double JulianDayNumberOf(int day, int month, int year) {
                std::floor(m / 48.0) - 32083.0;
     if (j > 2299171.0) j = j + std::floor(m / 4800.0) - std::floor(m / 1200.0) + 38.0;
     return j;
+}
+
+int DaysInMonth(int month, int year) {
+    static constexpr std::array<int, 12> kDays = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month < 1 || month > 12) return 0;
+    const bool leap = year <= 1582 ? year % 4 == 0 : (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return kDays[static_cast<std::size_t>(month - 1)] + (month == 2 && leap ? 1 : 0);
 }
 
 // Newcomb's expression of Greenwich mean sidereal time at 0h universal time.

@@ -10,6 +10,11 @@ namespace quaeryn {
 // to 15 October 1582 included, Gregorian after.
 double JulianDayNumberOf(int day, int month, int year);
 
+// The number of days of a month (1 to 12) of a year in the same calendars:
+// the Julian calendar's leap years up to 1582, the Gregorian ones from 1583.
+// 0 for a month outside 1 to 12.
+int DaysInMonth(int month, int year);
+
 // Sidereal time at 0h in hours for T: (0.0929 T² + 8640184.54 T + 23925.836) / 3600.
 double SiderealTimeAtZeroHours(double t);
 

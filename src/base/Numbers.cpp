@@ -187,6 +187,13 @@ bool IsNumberText(std::string_view text) {
     return i == text.size();
 }
 
+bool AllDigits(std::string_view text) {
+    if (text.empty()) return false;
+    for (char c : text)
+        if (!IsDigit(c)) return false;
+    return true;
+}
+
 double Round2(double x) { return std::floor(100.0 * x + 0.5) / 100.0; }
 
 long ClampedWhole(double value, long low, long high) {

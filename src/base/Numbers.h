@@ -22,6 +22,10 @@ bool StartsWithNumber(std::string_view text);
 // ("12", " 7 ", "-5.5"), as a conversion that refuses "5abc" needs.
 bool IsNumberText(std::string_view text);
 
+// True when the text is one or more of the digits 0 to 9 and nothing else,
+// as a field that its key filter lets through holds.
+bool AllDigits(std::string_view text);
+
 // x rounded to two decimals, a half going up: floor(100 x + 0.5) / 100.
 double Round2(double x);
 

@@ -18,10 +18,8 @@ std::string TwoDigits(int n) {
 }
 
 void SplitSignAndDegree(double longitude, SignPosition& p) {
-    const double w = std::floor(longitude);
     p.sign = SignOf(longitude);
-    // The rounding to two decimals absorbs floating error: 59 gives 29, not 28.
-    p.degrees = static_cast<int>(ClampedWhole(std::floor(Round2((w / 30.0 - std::floor(w / 30.0)) * 30.0)), 0, 30));
+    p.degrees = WholeDegreeInSign(longitude);
 }
 
 }  // namespace

@@ -26,13 +26,6 @@ std::vector<std::string> SplitFields(const std::string& text) {
     return fields;
 }
 
-bool AllDigits(const std::string& s) {
-    if (s.empty()) return false;
-    for (char c : s)
-        if (!std::isdigit(static_cast<unsigned char>(c))) return false;
-    return true;
-}
-
 std::string Upper(std::string s) {
     for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return s;

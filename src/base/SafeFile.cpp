@@ -13,6 +13,7 @@
 #include <system_error>
 #include <thread>
 
+#include "base/Numbers.h"
 #include "base/TextFile.h"
 
 namespace quaeryn {
@@ -107,10 +108,6 @@ bool WriteTemporary(const fs::path& temp, std::string_view bytes, const struct s
     return false;
 }
 
-bool IsDigits(std::string_view s) {
-    return !s.empty() && s.size() <= 10 && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
 }  // namespace
 
 std::optional<fs::path> WriteTarget(const fs::path& path) {
@@ -153,7 +150,7 @@ int RemoveStaleTemporaries(const fs::path& file) {
         const std::string name = entry.path().filename().string();
         if (name.compare(0, prefix.size(), prefix) != 0) continue;
         const std::string_view pidText = std::string_view(name).substr(prefix.size());
-        if (!IsDigits(pidText)) continue;
+        if (pidText.size() > 10 || !AllDigits(pidText)) continue;
         const long pid = std::stol(std::string(pidText));
         if (pid <= 0 || pid == ::getpid()) continue;
         // Only a process that does not exist (ESRCH) has left its file; one

@@ -1,11 +1,9 @@
 #include "cli/Cli.h"
 
 #include <algorithm>
-#include <array>
 #include <filesystem>
 #include <optional>
 #include <ostream>
-#include <string_view>
 
 #include "app/Commands.h"
 #include "app/CastChart.h"
@@ -34,12 +32,6 @@ PromptAnswer StreamPrompt::ask(const PromptMessage& message) {
 }
 
 namespace {
-
-// The reports of the program whose subsystems this build leaves out, by
-// command-line name and menu id: asked for, they are not available in this
-// version rather than unknown. A name the registry holds is never looked
-// for here. Every subsystem is built now, so there is none.
-constexpr std::array<std::string_view, 0> kReportsOfFullerBuilds = {};
 
 // The answer to "already exists" comes from --replace; every other message
 // goes to the caller's prompt as it is.
@@ -261,9 +253,7 @@ int RunRequest(const CliRequest& r, std::ostream& out, std::ostream& err, UserPr
     if (!session.Cast(Session::AfterCast::NoReport)) return 2;
     for (const auto& name : r.reports) {
         const Session::CommandOutcome outcome = session.RunCommand(name);
-        if (outcome == Session::CommandOutcome::UnknownCommand &&
-            std::find(kReportsOfFullerBuilds.begin(), kReportsOfFullerBuilds.end(), name) ==
-                kReportsOfFullerBuilds.end()) {
+        if (outcome == Session::CommandOutcome::UnknownCommand) {
             err << "quaeryn-cli: unknown report '" << name << "'\n";
             return 1;
         }

@@ -1,8 +1,8 @@
 #include "entry/EntryChecks.h"
 
-#include <algorithm>
 #include <array>
 
+#include "astro/TimeScales.h"
 #include "base/Messages.h"
 #include "base/Numbers.h"
 
@@ -57,10 +57,6 @@ constexpr std::array<DigitField, 9> kDigitFields = {{
     {EntryField::LatDeg, &EventEntries::latDeg},
     {EntryField::LatMin, &EventEntries::latMin},
 }};
-
-bool AllDigits(const std::string& text) {
-    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
 
 // The zone as its key filter lets it be typed: digits with a "-" before
 // them and one "." among them. Blanks around it are allowed, since the
@@ -146,13 +142,6 @@ bool HoldsControlCharacter(const std::string& text) {
             return true;
     }
     return false;
-}
-
-int DaysInMonth(int month, int year) {
-    static constexpr std::array<int, 12> kDays = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (month < 1 || month > 12) return 0;
-    const bool leap = year <= 1582 ? year % 4 == 0 : (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return kDays[static_cast<std::size_t>(month - 1)] + (month == 2 && leap ? 1 : 0);
 }
 
 void ReportInputError(UserPrompt& prompt, const EntryFaults& faults) {

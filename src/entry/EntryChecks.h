@@ -93,8 +93,4 @@ bool ValidateEntriesToStore(const EventEntries& e, UserPrompt& prompt, EntryFaul
 // The field to put the focus on: the first failing one in the window's order.
 std::optional<EntryField> FirstFailingField(const EntryFaults& faults);
 
-// The number of days of a month (1 to 12) of a year, with the Julian
-// calendar's leap years up to 1582 and the Gregorian ones from 1583.
-int DaysInMonth(int month, int year);
-
 }  // namespace quaeryn

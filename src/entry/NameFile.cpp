@@ -409,10 +409,25 @@ std::filesystem::path BackupPathFor(const std::filesystem::path& file) {
     return file.parent_path() / backup;
 }
 
-bool NameRefusedForSave(const std::string& name) {
-    return name.find(',') != std::string::npos || TrimmedName(name).empty() ||
-           name.find('"') != std::string::npos || HoldsControlCharacter(name);
+namespace {
+
+// Why SaveNameRecord refuses a name before it reads any file; nothing when
+// the name may be saved.
+std::optional<PromptMessage> NameRefusal(const std::string& name) {
+    if (name.find(',') != std::string::npos) return msg::CommaInName();
+    // A record without a name would end the list when it is read, hiding
+    // itself and every chart saved after it.
+    if (TrimmedName(name).empty()) return msg::NameMissing();
+    // A double quotation mark starts a quoted field when the name is read
+    // back, and a line break ends the record: neither could be found again.
+    if (name.find('"') != std::string::npos) return msg::QuoteInName();
+    if (HoldsControlCharacter(name)) return msg::NameLineBreak();
+    return std::nullopt;
 }
+
+}  // namespace
+
+bool NameRefusedForSave(const std::string& name) { return NameRefusal(name).has_value(); }
 
 namespace {
 
@@ -432,25 +447,9 @@ bool RefusedToReplace(ReplaceStatus status, const std::filesystem::path& file, U
 
 SaveOutcome SaveNameRecord(const EventEntries& entries, const std::filesystem::path& target,
                            const RegionalFormats& regional, UserPrompt& prompt, std::chrono::milliseconds lockWait) {
-    if (entries.name.find(',') != std::string::npos) {
-        prompt.notify(msg::CommaInName());
-        return SaveOutcome::CommaInName;
-    }
-    // A record without a name would end the list when it is read, hiding
-    // itself and every chart saved after it.
-    if (TrimmedName(entries.name).empty()) {
-        prompt.notify(msg::NameMissing());
-        return SaveOutcome::Failed;
-    }
-    // A double quotation mark starts a quoted field when the name is read
-    // back, and a line break ends the record: neither could be found again.
-    if (entries.name.find('"') != std::string::npos) {
-        prompt.notify(msg::QuoteInName());
-        return SaveOutcome::Failed;
-    }
-    if (HoldsControlCharacter(entries.name)) {
-        prompt.notify(msg::NameLineBreak());
-        return SaveOutcome::Failed;
+    if (const auto refusal = NameRefusal(entries.name)) {
+        prompt.notify(*refusal);
+        return refusal->id == msg::CommaInName().id ? SaveOutcome::CommaInName : SaveOutcome::Failed;
     }
 
     // A link is written through, so that the file it names gets the new

@@ -1,8 +1,7 @@
 #include "entry/PlaceEntries.h"
 
-#include <algorithm>
-
-#include "entry/EntryChecks.h"
+#include "astro/TimeScales.h"
+#include "base/Numbers.h"
 #include "entry/InputRules.h"
 
 namespace quaeryn {
@@ -11,9 +10,7 @@ namespace {
 
 // A whole number typed as digits (at most six of them), or nothing.
 std::optional<int> Digits(const std::string& text) {
-    if (text.empty() || text.size() > 6 ||
-        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
-        return std::nullopt;
+    if (text.size() > 6 || !AllDigits(text)) return std::nullopt;
     return std::stoi(text);
 }
 

@@ -1,7 +1,6 @@
 #include "entry/ZoneLink.h"
 
-#include <algorithm>
-
+#include "base/Numbers.h"
 #include "entry/PlaceEntries.h"
 #include "place/ZoneText.h"
 
@@ -19,10 +18,7 @@ bool SameMoment(const LocalMoment& a, const LocalMoment& b) {
 // name-file record, which keeps no LMT box, casts the same chart. Nothing
 // when the longitude is not whole degrees and minutes within 180.
 std::optional<std::string> MeanTimeZoneText(const EventEntries& e) {
-    const auto digits = [](const std::string& t) {
-        return !t.empty() && t.size() <= 3 &&
-               std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
-    };
+    const auto digits = [](const std::string& t) { return t.size() <= 3 && AllDigits(t); };
     if (!digits(e.longDeg) || !digits(e.longMin)) return std::nullopt;
     const int minutes = std::stoi(e.longDeg) * 60 + std::stoi(e.longMin);
     if (minutes > 180 * 60 || std::stoi(e.longMin) > 59) return std::nullopt;
@@ -96,9 +92,8 @@ ZoneLink::Outcome ZoneLink::Settle(EventEntries& e, UserPrompt& prompt, bool bef
     settledFilled_ = false;
 
     const bool available = zones_->Available();
-    const LocalTimeStatus status =
-        available ? zones_->AtLocalTime(zone_, *moment).status : LocalTimeStatus::UnknownZone;
-    const std::optional<ZoneFill> fill = ZoneForEntries(*zones_, zone_, *moment, repeated_, prompt);
+    LocalTimeStatus status = LocalTimeStatus::UnknownZone;
+    const std::optional<ZoneFill> fill = ZoneForEntries(*zones_, zone_, *moment, repeated_, prompt, &status);
     if (!fill) {
         const std::string when = MomentText(*moment);
         switch (status) {

@@ -10,6 +10,7 @@
 #include "base/Zodiac.h"
 #include "horary/BasicsJudgement.h"
 #include "horary/FixedStars.h"
+#include "horary/HoraryContacts.h"
 
 namespace quaeryn::basics {
 
@@ -306,12 +307,9 @@ void ScorePartileAspects(const ChartState& chart, const Options& options, Basics
     for (int i = 1; i <= 15; ++i) {
         for (int j = 1; j <= 14; ++j) {
             if (i == j) continue;
-            const double li = chart.ChartLongitude[i];
-            const double lj = chart.ChartLongitude[j];
-            const bool node = i == NorthNode || i == SouthNode || j == NorthNode || j == SouthNode;
-            const AspectFound found = FindAspectBetween(li, lj, BodyOrb(options, i) + BodyOrb(options, j), node);
+            const AspectFound found = FindAspect(chart, options, i, j);
             if (!found.found()) continue;
-            if (WholeDegreeInSign(li) != WholeDegreeInSign(lj)) continue;
+            if (WholeDegreeInSign(chart.ChartLongitude[i]) != WholeDegreeInSign(chart.ChartLongitude[j])) continue;
             work.strength[j] += PartilePoints(i, found.code);
         }
     }

@@ -2,10 +2,10 @@
 
 #include <cstdlib>
 #include <ctime>
-#include <fstream>
 #include <system_error>
 
-#include "place/ZoneRule.h"
+#include "base/Clock.h"
+#include "base/TextFile.h"
 
 namespace quaeryn {
 
@@ -69,10 +69,10 @@ std::string SystemLocalZone::ZoneName() const {
         std::string name = ZoneNameOfFile(places_.localtime);
         if (!name.empty()) return name;
     }
-    std::ifstream in(places_.timezone);
-    std::string line;
-    if (in && std::getline(in, line)) return Trimmed(line);
-    return {};
+    // Its first line.
+    const std::optional<std::string> text = ReadWholeFile(places_.timezone);
+    if (!text) return {};
+    return Trimmed(text->substr(0, text->find('\n')));
 }
 
 ZoneOffset SystemLocalZone::OwnOffsetAt(std::int64_t utcSeconds) const {
@@ -100,17 +100,9 @@ ZonedMoment LocalMomentAt(std::int64_t utcSeconds, const LocalZoneSource& source
     } else {
         now.offset = source.OwnOffsetAt(utcSeconds);
     }
-    const std::int64_t local = utcSeconds - now.offset.secondsWest;
-    std::int64_t days = local / 86400;
-    std::int64_t rest = local % 86400;
-    if (rest < 0) {
-        rest += 86400;
-        --days;
-    }
-    CivilFromDays(days, now.local.year, now.local.month, now.local.day);
-    now.local.hour = static_cast<int>(rest / 3600);
-    now.local.minute = static_cast<int>(rest % 3600 / 60);
-    now.second = static_cast<int>(rest % 60);
+    const LocalDateTime local = CivilTimeAt(utcSeconds, -now.offset.secondsWest);
+    now.local = LocalMoment{local.year, local.month, local.day, local.hour, local.minute};
+    now.second = local.second;
     return now;
 }
 

@@ -1,8 +1,8 @@
 #include "place/ZoneChoice.h"
 
+#include "base/Clock.h"
 #include "base/Messages.h"
 #include "base/Numbers.h"
-#include "place/ZoneRule.h"
 #include "place/ZoneText.h"
 
 namespace quaeryn {
@@ -23,19 +23,10 @@ std::string Reading(const ZoneOffset& offset) {
 // The wall-clock time an instant shows under an offset, with its date when
 // that is not the moment's own.
 std::string ClockAt(std::int64_t utcSeconds, const ZoneOffset& offset, const LocalMoment& moment) {
-    const std::int64_t local = utcSeconds - offset.secondsWest;
-    std::int64_t days = local / 86400;
-    std::int64_t rest = local % 86400;
-    if (rest < 0) {
-        rest += 86400;
-        --days;
-    }
-    int y = 0;
-    int m = 0;
-    int d = 0;
-    CivilFromDays(days, y, m, d);
-    std::string text = ClockText(static_cast<int>(rest / 3600), static_cast<int>(rest % 3600 / 60));
-    if (y != moment.year || m != moment.month || d != moment.day) text += " on " + FormatDate(d, m, y);
+    const LocalDateTime t = CivilTimeAt(utcSeconds, -offset.secondsWest);
+    std::string text = ClockText(t.hour, t.minute);
+    if (t.year != moment.year || t.month != moment.month || t.day != moment.day)
+        text += " on " + FormatDate(t.day, t.month, t.year);
     return text;
 }
 
@@ -85,12 +76,14 @@ std::string MomentText(const LocalMoment& moment) {
 
 std::optional<ZoneFill> ZoneForEntries(const ZoneDatabase& zones, const std::string& zone,
                                        const LocalMoment& moment, RepeatedHour repeated,
-                                       UserPrompt& prompt) {
+                                       UserPrompt& prompt, LocalTimeStatus* status) {
+    if (status) *status = LocalTimeStatus::UnknownZone;
     if (!zones.Available()) {
         prompt.notify(msg::ZoneDatabaseMissing());
         return std::nullopt;
     }
     const LocalTimeAnswer answer = zones.AtLocalTime(zone, moment);
+    if (status) *status = answer.status;
     ZoneOffset chosen = answer.offset();
     switch (answer.status) {
         case LocalTimeStatus::UnknownZone:

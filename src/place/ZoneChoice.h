@@ -34,10 +34,11 @@ struct ZoneFill {
 // Nothing when the zone is unknown, the time was skipped, or a repeated
 // time was refused, each after its message; and, without a message, when
 // the moment is not a date and time at all (the entries' own checks speak
-// about those).
+// about those). `status`, when given, receives what the database said of
+// the moment (UnknownZone when the database cannot be read).
 std::optional<ZoneFill> ZoneForEntries(const ZoneDatabase& zones, const std::string& zone,
                                        const LocalMoment& moment, RepeatedHour repeated,
-                                       UserPrompt& prompt);
+                                       UserPrompt& prompt, LocalTimeStatus* status = nullptr);
 
 // "2.30 A.M. on 14 Mar 2021": the clock and date of a moment in messages.
 std::string MomentText(const LocalMoment& moment);

@@ -5,12 +5,11 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <mutex>
 
 #include "astro/TimeScales.h"
+#include "base/TextFile.h"
 #include "place/ZoneRule.h"
 
 namespace quaeryn {
@@ -36,17 +35,10 @@ bool IsZoneName(std::string_view zone) {
     });
 }
 
-bool IsLeapInCastCalendar(int year) {
-    if (year <= 1582) return year % 4 == 0;
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
 bool IsValid(const LocalMoment& m) {
-    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     if (m.year < -4000 || m.year > 9999 || m.month < 1 || m.month > 12) return false;
-    const int days = m.month == 2 && IsLeapInCastCalendar(m.year) ? 29 : kDays[m.month - 1];
-    return m.day >= 1 && m.day <= days && m.hour >= 0 && m.hour <= 23 && m.minute >= 0 &&
-           m.minute <= 59;
+    return m.day >= 1 && m.day <= DaysInMonth(m.month, m.year) && m.hour >= 0 && m.hour <= 23 &&
+           m.minute >= 0 && m.minute <= 59;
 }
 
 // The wall-clock seconds since 1 January 1970 of a moment, counted with the
@@ -59,9 +51,9 @@ std::int64_t LocalSecondsOf(const LocalMoment& m) {
 
 // The lasting rule at the end of a zone file, when it has one.
 std::optional<ZoneRule> ReadLastingRule(const std::string& zone) {
-    std::ifstream in(std::string(kZoneFolder) + "/" + zone, std::ios::binary);
-    if (!in) return std::nullopt;
-    const std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::optional<std::string> file = ReadWholeFile(std::string(kZoneFolder) + "/" + zone);
+    if (!file) return std::nullopt;
+    const std::string& data = *file;
     // Version 1 files ("TZif" and a zero byte) carry no rule.
     if (data.size() < 6 || data.compare(0, 4, "TZif") != 0 || data[4] == '\0') return std::nullopt;
     if (data.back() != '\n') return std::nullopt;

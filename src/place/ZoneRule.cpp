@@ -154,15 +154,7 @@ std::array<Change, 6> ChangesAround(const ZoneRule& rule, int year) {
     return changes;
 }
 
-int YearOf(std::int64_t seconds) {
-    std::int64_t days = seconds / kDay;
-    if (seconds % kDay < 0) --days;
-    int y = 0;
-    int m = 0;
-    int d = 0;
-    CivilFromDays(days, y, m, d);
-    return y;
-}
+int YearOf(std::int64_t seconds) { return CivilTimeAt(seconds).year; }
 
 ZoneOffset PartOffset(const ZoneRule& rule, bool summerPart) {
     ZoneOffset o;
