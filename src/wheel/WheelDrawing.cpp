@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "astro/AngleMath.h"
+#include "astro/BodyContacts.h"
 #include "base/ChartHeader.h"
 #include "base/Numbers.h"
 #include "base/Position.h"
@@ -321,15 +322,15 @@ std::array<CuspLabelLayout, 13> EuropeanLabels(const CuspTable& cusp) {
     return layout;
 }
 
-// The wheel's aspect lines: the aspects of the option lines that the wheel
-// draws, with their colours (hard red, soft blue, the rest green).
+// The aspects the wheel draws lines for (their angles and orb lines are the
+// aspect table's), with their colours: hard red, soft blue, the rest green.
 struct WheelAspect {
-    int optionLine;
-    double angle;
+    int aspect;
     int colour;
 };
 constexpr WheelAspect kWheelAspects[] = {
-    {2, 60, 1}, {3, 90, 4}, {4, 120, 1}, {5, 180, 4}, {7, 30, 2}, {8, 45, 4}, {9, 135, 4}, {10, 150, 2},
+    {aspect::Sextile, 1},     {aspect::Square, 4},       {aspect::Trine, 1},        {aspect::Opposition, 4},
+    {aspect::SemiSextile, 2}, {aspect::SemiSquare, 4},   {aspect::Sesquisquare, 4}, {aspect::Quincunx, 2},
 };
 
 void DrawAspectLines(Builder& out, const ChartState& chart, const Options& options, bool european,
@@ -340,12 +341,13 @@ void DrawAspectLines(Builder& out, const ChartState& chart, const Options& optio
             const double lb = chart.ChartLongitude[static_cast<std::size_t>(b)];
             double sep = Normalize360(la - lb);
             if (sep > 180) sep = 360 - sep;
-            for (const auto& aspect : kWheelAspects) {
-                const double orb = static_cast<double>(options[aspect.optionLine]);
-                if (!(orb > 0) || std::fabs(sep - aspect.angle) > orb) continue;
+            for (const auto& drawn : kWheelAspects) {
+                const AspectKind& kind = *FindAspectKind(drawn.aspect);
+                const double orb = static_cast<double>(options[kind.orbLine]);
+                if (!(orb > 0) || std::fabs(sep - kind.angle) > orb) continue;
                 out.Line(PointAt(radius, WheelAngleOfLongitude(chart.ChartCusp, la, european)),
                          PointAt(radius, WheelAngleOfLongitude(chart.ChartCusp, lb, european)),
-                         PaletteColour(aspect.colour), LineRole::AspectLine);
+                         PaletteColour(drawn.colour), LineRole::AspectLine);
                 break;
             }
         }
