@@ -178,12 +178,13 @@ double OuterGlyphRadius(const WheelTables& tables, int body, double size, double
 
 struct RingInput {
     RingBodies bodies;
-    std::string motion;  // "R" by body, blank otherwise
-    bool inner = false;
+    bool inner = false;  // the solstice points, which have no motion
 };
 
 void PlaceAndDrawRing(Builder& out, WheelDrawing& d, const Style& wheelStyle, const RingInput& in,
-                      const CuspTable& cusp, bool european, const WheelTables& tables) {
+                      const ChartState& chart, bool european, const WheelTables& tables) {
+    const CuspTable& cusp = chart.ChartCusp;
+    auto retrograde = [&](int b) { return !in.inner && chart.IsRetrograde(b); };
     const RingTable& ring = in.inner ? InnerRingTable() : OuterRingTable();
     // The dual wheel's inner ring has narrower slots: its columns are drawn
     // smaller, so that neighbouring glyphs keep apart.
@@ -204,8 +205,7 @@ void PlaceAndDrawRing(Builder& out, WheelDrawing& d, const Style& wheelStyle, co
         for (const int b : placement.order) {
             const auto i = static_cast<std::size_t>(b);
             const double angle = europeanAngle[i];
-            std::vector<ColumnPart> column =
-                BodyColumn(style, b, in.bodies.longitude[i], i - 1 < in.motion.size() && in.motion[i - 1] == 'R');
+            std::vector<ColumnPart> column = BodyColumn(style, b, in.bodies.longitude[i], retrograde(b));
             LayOutColumn(column, angle, OuterGlyphRadius(tables, b, GlyphSize(style, b), angle));
             auto& m = margin[static_cast<std::size_t>(placement.body[i].house)];
             m = std::max(m, std::min(ColumnHalfAngle(column, angle), 15.0));
@@ -248,10 +248,8 @@ void PlaceAndDrawRing(Builder& out, WheelDrawing& d, const Style& wheelStyle, co
         houseStyle.glyphSize *= crowding[static_cast<std::size_t>(slot.house)];
         houseStyle.textSize *= crowding[static_cast<std::size_t>(slot.house)];
         const double size = GlyphSize(houseStyle, b);
-        const std::size_t i = static_cast<std::size_t>(b - 1);
-        const bool retrograde = i < in.motion.size() && in.motion[i] == 'R';
         const double longitude = in.bodies.longitude[static_cast<std::size_t>(b)];
-        std::vector<ColumnPart> column = BodyColumn(houseStyle, b, longitude, retrograde);
+        std::vector<ColumnPart> column = BodyColumn(houseStyle, b, longitude, retrograde(b));
 
         double angle = 0, radius = 0;
         if (european) {
@@ -282,7 +280,7 @@ void PlaceAndDrawRing(Builder& out, WheelDrawing& d, const Style& wheelStyle, co
         LayOutColumn(column, angle, radius);
         DrawColumn(out, column, b, angle, in.inner);
         d.bodies.push_back(WheelBodyMark{b, in.inner, slot.house, slot.slot, slot.wheelSlot, slot.slotAngle,
-                                         angle, radius, retrograde});
+                                         angle, radius, retrograde(b)});
         if (!in.inner) d.wheelSlot[static_cast<std::size_t>(b)] = slot.wheelSlot;
     }
 }
@@ -478,13 +476,11 @@ WheelDrawing DrawWheel(const ChartState& chart, const WheelRequest& request, con
 
     // The outer ring.
     d.glyphRadiiFromFile = tables.glyphRadius.has_value();
-    PlaceAndDrawRing(out, d, style, RingInput{OuterRingBodies(chart), chart.RetrogradeText, false}, cusp, european,
-                     tables);
+    PlaceAndDrawRing(out, d, style, RingInput{OuterRingBodies(chart), false}, chart, european, tables);
 
     if (dual) {
-        // The inner ring: the solstice points, which have no motion.
-        PlaceAndDrawRing(out, d, style, RingInput{InnerRingBodies(chart), std::string(15, ' '), true}, cusp, false,
-                         tables);
+        // The inner ring: the solstice points.
+        PlaceAndDrawRing(out, d, style, RingInput{InnerRingBodies(chart), true}, chart, false, tables);
     } else {
         if (style.signRing) {
             // Option 47: the signs in a ring inside the houses.
