@@ -96,11 +96,17 @@ std::vector<int> OrderBodies(const RingBodies& bodies, const CuspTable& cusp) {
         SortLargestFirst(list, [&](int b) { return PastCusp(cusp, first, At(bodies.longitude, b)); });
         return list;
     }
-    SortLargestFirst(list, [&](int b) { return At(bodies.longitude, b); });
     // Bodies in two houses at least: the rotation ends within one turn.
-    while (houseOf(list.back()) == houseOf(list.front()))
-        std::rotate(list.rbegin(), list.rbegin() + 1, list.rend());
+    OrderByLongitude(list, bodies.longitude, bodies.house);
     return list;
+}
+
+void OrderByLongitude(std::vector<int>& list, const BodyTable& longitude, const std::array<int, 16>& house) {
+    auto houseOf = [&](int b) { return house[static_cast<std::size_t>(b)]; };
+    SortLargestFirst(list, [&](int b) { return At(longitude, b); });
+    // A whole turn brings one house's bodies back to where they were.
+    for (std::size_t turns = 0; turns < list.size() && houseOf(list.back()) == houseOf(list.front()); ++turns)
+        std::rotate(list.rbegin(), list.rbegin() + 1, list.rend());
 }
 
 RingPlacement PlaceRing(const RingBodies& bodies, const CuspTable& cusp, const RingTable& ring) {

@@ -45,6 +45,12 @@ std::array<double, 13> HouseWidths(const CuspTable& cusp);
 // that house's cusp, largest first. Bodies in no house are left out.
 std::vector<int> OrderBodies(const RingBodies& bodies, const CuspTable& cusp);
 
+// The listing both the wheel and the ASCII chart start from: the bodies
+// largest longitude first, then rotated until the bodies of the house
+// holding 0 Aries stand together. Bodies all in one house keep their
+// longitude order.
+void OrderByLongitude(std::vector<int>& list, const BodyTable& longitude, const std::array<int, 16>& house);
+
 struct SlotPlacement {
     int house = 0;         // 0: not placed
     int index = 0;         // 1 for the first body placed in its house, then 2, 3 ...
