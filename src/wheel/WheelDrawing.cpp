@@ -469,7 +469,7 @@ WheelDrawing DrawWheel(const ChartState& chart, const WheelRequest& request, con
     // The house marks: each house's number in the middle of its sector.
     for (int h = 1; h <= 12; ++h) {
         double mid = EqualSpokeAngle(h) + 15;
-        if (european) mid = EuropeanSpokeAngle(cusp, h) + Normalize360(CuspOfHouse(cusp, h % 12 + 1) - CuspOfHouse(cusp, h)) / 2;
+        if (european) mid = EuropeanSpokeAngle(cusp, h) + HouseArc(cusp, h) / 2;
         out.Text(std::to_string(h), PointAt(dual ? kDualHouseNumberRadius : kHouseNumberRadius, mid), kHouseNumberSize,
                  style.houseNumbers, TextRole::HouseNumber, h);
     }

@@ -33,6 +33,9 @@ int HouseOfLongitude(const CuspTable& cusp, double longitude);
 
 // The cusp of house h from the display-order table.
 double CuspOfHouse(const CuspTable& cusp, int house);
+// The arc of house h, from its cusp to the next one, folded into 0 up to
+// 360.
+double HouseArc(const CuspTable& cusp, int house);
 
 // House widths by cusp entry 1 to 12: the arc to the next cusp, folded into
 // 0 up to 360 (entry 12 runs to entry 1); a width of exactly 277.5 counts
