@@ -4,7 +4,6 @@
 #include <string_view>
 #include <vector>
 
-#include "astro/AngleMath.h"
 #include "base/Position.h"
 #include "base/Vocabulary.h"
 #include "wheel/WheelPlacement.h"
@@ -102,7 +101,7 @@ AsciiGrid DrawAsciiGrid(const ChartState& chart, const std::array<int, 16>& whee
 
     // The cusps: degrees and the sign, «05 CAN».
     for (int k = 1; k <= 12; ++k) {
-        const SignPosition p = SplitPosition(Normalize360(chart.ChartCusp[static_cast<std::size_t>(k)]));
+        const SignPosition p = SplitPosition(chart.ChartCusp[static_cast<std::size_t>(k)]);
         const Cell at = kCuspLabels[k - 1];
         grid.PutDegree(at.row, at.column, p.degrees);
         grid.PutCuspSign(at.row, at.column + 3, p.sign);
@@ -135,7 +134,7 @@ AsciiGrid DrawAsciiGrid(const ChartState& chart, const std::array<int, 16>& whee
         if (count != 1 && wheelSlot[static_cast<std::size_t>(b)] >= 4) k = 4;
         k = std::min(k, 6);
         const Cell at = kSlots[h - 1][k];
-        const SignPosition p = SplitPosition(Normalize360(chart.ChartLongitude[b]));
+        const SignPosition p = SplitPosition(chart.ChartLongitude[b]);
         grid.PutBodyCode(at.row, at.column, b);
         grid.PutDegree(at.row, at.column + 2, p.degrees);
         grid.PutSign(at.row, at.column + 4, p.sign);

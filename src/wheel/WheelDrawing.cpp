@@ -110,7 +110,7 @@ struct ColumnPart {
 };
 
 std::vector<ColumnPart> BodyColumn(const Style& style, int body, double longitude, bool retrograde) {
-    const SignPosition p = SplitPosition(Normalize360(longitude));
+    const SignPosition p = SplitPosition(longitude);
     std::vector<ColumnPart> parts = {
         {std::string(BodyGlyph(body)), GlyphSize(style, body), style.glyphs, TextRole::BodyGlyph},
         {TwoDigits(p.degrees), style.textSize, style.degrees, TextRole::BodyDegrees},
@@ -286,7 +286,7 @@ void PlaceAndDrawRing(Builder& out, WheelDrawing& d, const Style& wheelStyle, co
 }
 
 void DrawCuspLabel(Builder& out, const Style& style, int k, double cusp, const CuspLabelLayout& at) {
-    const SignPosition p = SplitPosition(Normalize360(cusp));
+    const SignPosition p = SplitPosition(cusp);
     const std::string texts[kLabelParts] = {TwoDigits(p.degrees), std::string(kDegreeMark),
                                             std::string(SignGlyph(p.sign)), TwoDigits(p.minutes),
                                             std::string(kMinuteMark)};
