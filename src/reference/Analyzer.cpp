@@ -299,20 +299,26 @@ std::vector<std::string> TopicFileProblems(int topic, const std::vector<std::str
     }
     if (!current.lines.empty()) blocks.push_back(std::move(current));
 
+    // Where a block's text begins: after its marker line, which should be
+    // the number with Q or A (`kind`); a marker of another number is
+    // reported and skipped.
+    auto textAfterMarker = [&](const Block& block, int number, char kind, const char* what) -> std::size_t {
+        const std::string marker = std::to_string(number) + kind;
+        const std::size_t first = block.lines.front();
+        if (lines[first] == marker) return 1;
+        if (IsMarker(lines[first], kind)) {
+            problems.push_back(at(first) + "the marker " + lines[first] + " where " + marker + " belongs");
+            return 1;
+        }
+        problems.push_back(at(first) + what + " " + std::to_string(number) + " has no marker " + marker);
+        return 0;
+    };
+
     int number = topic * 1000;
     for (std::size_t k = 0; k < blocks.size(); k += 2, ++number) {
         const Block& q = blocks[k];
-        const std::string qMarker = std::to_string(number) + "Q";
         const std::size_t first = q.lines.front();
-        std::size_t text = 0;
-        if (lines[first] == qMarker) {
-            text = 1;
-        } else if (IsMarker(lines[first], 'Q')) {
-            problems.push_back(at(first) + "the marker " + lines[first] + " where " + qMarker + " belongs");
-            text = 1;
-        } else {
-            problems.push_back(at(first) + "question " + std::to_string(number) + " has no marker " + qMarker);
-        }
+        const std::size_t text = textAfterMarker(q, number, 'Q', "question");
         if (text >= q.lines.size()) problems.push_back(at(first) + "question " + std::to_string(number) + " has no text");
         for (std::size_t j = text; j + 1 < q.lines.size(); ++j) {
             const std::string& line = lines[q.lines[j]];
@@ -328,19 +334,9 @@ std::vector<std::string> TopicFileProblems(int topic, const std::vector<std::str
             break;
         }
         const Block& a = blocks[k + 1];
-        const std::string aMarker = std::to_string(number) + "A";
-        const std::size_t aFirst = a.lines.front();
-        std::size_t aText = 0;
-        if (lines[aFirst] == aMarker) {
-            aText = 1;
-        } else if (IsMarker(lines[aFirst], 'A')) {
-            problems.push_back(at(aFirst) + "the marker " + lines[aFirst] + " where " + aMarker + " belongs");
-            aText = 1;
-        } else {
-            problems.push_back(at(aFirst) + "answer " + std::to_string(number) + " has no marker " + aMarker);
-        }
+        const std::size_t aText = textAfterMarker(a, number, 'A', "answer");
         if (aText >= a.lines.size())
-            problems.push_back(at(aFirst) + "question " + std::to_string(number) + " has no answer");
+            problems.push_back(at(a.lines.front()) + "question " + std::to_string(number) + " has no answer");
         if (!a.closed)
             problems.push_back(at(a.lines.back()) + "answer " + std::to_string(number) + " is not closed by \";\"");
     }

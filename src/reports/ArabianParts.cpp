@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "astro/BodyContacts.h"
 #include "base/Numbers.h"
 #include "base/Position.h"
 #include "base/Vocabulary.h"
@@ -319,9 +320,7 @@ void ArabianPartsReport(const ChartState& chart, const ReportContext& context, R
         line += " = ";
         line += label;
         for (int b = Sun; b <= Moon; ++b) {
-            double d = std::fabs(p - chart.ChartLongitude[b]);
-            if (d > 180) d = 360 - d;
-            const PartContact contact = FindContact(d, orbs);
+            const PartContact contact = FindContact(Separation(p, chart.ChartLongitude[b]), orbs);
             if (contact == PartContact::None) continue;
             std::string text;
             text.reserve(50);

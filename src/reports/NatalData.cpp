@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string>
 
+#include "astro/BodyContacts.h"
 #include "base/ChartHeader.h"
 #include "base/Numbers.h"
 #include "base/Position.h"
@@ -177,9 +178,7 @@ void SolsticePointAspects(const ChartState& chart, const ReportContext&, ReportB
             // The distance from i to j's solstice point is the distance from
             // j to i's, so each pair is looked at once.
             const double diff = chart.ChartLongitude[i] - chart.Antiscion[j];
-            double a = std::fabs(diff);
-            if (a > 180) a = 360 - a;
-            const SolsticeAspect found = FindSolsticeAspect(a);
+            const SolsticeAspect found = FindSolsticeAspect(Separation(chart.ChartLongitude[i], chart.Antiscion[j]));
             if (found.aspect == 1) continue;
             double orb = (diff > -180 && diff < 0) || diff >= 180 ? found.orb : -found.orb;
             // An orb that rounds to nothing is 0.0, never "-0.0".

@@ -4,9 +4,9 @@
 #include <string_view>
 #include <vector>
 
-#include "astro/AngleMath.h"
 #include "base/Position.h"
 #include "base/Vocabulary.h"
+#include "wheel/WheelPlacement.h"
 
 namespace quaeryn {
 
@@ -101,37 +101,31 @@ AsciiGrid DrawAsciiGrid(const ChartState& chart, const std::array<int, 16>& whee
 
     // The cusps: degrees and the sign, «05 CAN».
     for (int k = 1; k <= 12; ++k) {
-        const SignPosition p = SplitPosition(Normalize360(chart.ChartCusp[static_cast<std::size_t>(k)]));
+        const SignPosition p = SplitPosition(chart.ChartCusp[static_cast<std::size_t>(k)]);
         const Cell at = kCuspLabels[k - 1];
         grid.PutDegree(at.row, at.column, p.degrees);
         grid.PutCuspSign(at.row, at.column + 3, p.sign);
     }
 
-    // The bodies per house, Sun to Part of Fortune.
+    // The bodies per house, Sun to Part of Fortune, listed as the wheel
+    // lists them.
     std::array<int, 13> houseCount{};
+    std::array<int, 16> house{};
     std::vector<int> list;
     for (int b = 1; b <= 13; ++b) {
         const int h = chart.HouseOf(b);
         if (h < 1 || h > 12) continue;  // in no house: not drawn
         ++houseCount[static_cast<std::size_t>(h)];
+        house[static_cast<std::size_t>(b)] = h;
         list.push_back(b);
     }
-    auto lon = [&](int b) { return chart.ChartLongitude[static_cast<std::size_t>(b)]; };
-    // Largest longitude first, then rotated until the house holding 0 Aries
-    // stands together; bodies all in one house need no turning.
-    for (std::size_t i = 0; i + 1 < list.size(); ++i)
-        for (std::size_t j = i + 1; j < list.size(); ++j)
-            if (lon(list[j]) > lon(list[i])) std::swap(list[i], list[j]);
-    for (std::size_t turns = 0; turns < list.size() && !list.empty() &&
-                                chart.HouseOf(list.back()) == chart.HouseOf(list.front());
-         ++turns)
-        std::rotate(list.rbegin(), list.rbegin() + 1, list.rend());
+    OrderByLongitude(list, chart.ChartLongitude, house);
 
     // Placed from the smallest longitude up.
     int previousHouse = 0, k = 0;
     for (auto it = list.rbegin(); it != list.rend(); ++it) {
         const int b = *it;
-        const int h = chart.HouseOf(b);
+        const int h = house[static_cast<std::size_t>(b)];
         const int count = houseCount[static_cast<std::size_t>(h)];
         const bool sameHouse = h == previousHouse;
         previousHouse = h;
@@ -140,7 +134,7 @@ AsciiGrid DrawAsciiGrid(const ChartState& chart, const std::array<int, 16>& whee
         if (count != 1 && wheelSlot[static_cast<std::size_t>(b)] >= 4) k = 4;
         k = std::min(k, 6);
         const Cell at = kSlots[h - 1][k];
-        const SignPosition p = SplitPosition(Normalize360(lon(b)));
+        const SignPosition p = SplitPosition(chart.ChartLongitude[b]);
         grid.PutBodyCode(at.row, at.column, b);
         grid.PutDegree(at.row, at.column + 2, p.degrees);
         grid.PutSign(at.row, at.column + 4, p.sign);

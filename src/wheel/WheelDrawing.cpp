@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "astro/AngleMath.h"
+#include "astro/BodyContacts.h"
 #include "base/ChartHeader.h"
 #include "base/Numbers.h"
 #include "base/Position.h"
@@ -109,7 +110,7 @@ struct ColumnPart {
 };
 
 std::vector<ColumnPart> BodyColumn(const Style& style, int body, double longitude, bool retrograde) {
-    const SignPosition p = SplitPosition(Normalize360(longitude));
+    const SignPosition p = SplitPosition(longitude);
     std::vector<ColumnPart> parts = {
         {std::string(BodyGlyph(body)), GlyphSize(style, body), style.glyphs, TextRole::BodyGlyph},
         {TwoDigits(p.degrees), style.textSize, style.degrees, TextRole::BodyDegrees},
@@ -177,12 +178,13 @@ double OuterGlyphRadius(const WheelTables& tables, int body, double size, double
 
 struct RingInput {
     RingBodies bodies;
-    std::string motion;  // "R" by body, blank otherwise
-    bool inner = false;
+    bool inner = false;  // the solstice points, which have no motion
 };
 
 void PlaceAndDrawRing(Builder& out, WheelDrawing& d, const Style& wheelStyle, const RingInput& in,
-                      const CuspTable& cusp, bool european, const WheelTables& tables) {
+                      const ChartState& chart, bool european, const WheelTables& tables) {
+    const CuspTable& cusp = chart.ChartCusp;
+    auto retrograde = [&](int b) { return !in.inner && chart.IsRetrograde(b); };
     const RingTable& ring = in.inner ? InnerRingTable() : OuterRingTable();
     // The dual wheel's inner ring has narrower slots: its columns are drawn
     // smaller, so that neighbouring glyphs keep apart.
@@ -203,8 +205,7 @@ void PlaceAndDrawRing(Builder& out, WheelDrawing& d, const Style& wheelStyle, co
         for (const int b : placement.order) {
             const auto i = static_cast<std::size_t>(b);
             const double angle = europeanAngle[i];
-            std::vector<ColumnPart> column =
-                BodyColumn(style, b, in.bodies.longitude[i], i - 1 < in.motion.size() && in.motion[i - 1] == 'R');
+            std::vector<ColumnPart> column = BodyColumn(style, b, in.bodies.longitude[i], retrograde(b));
             LayOutColumn(column, angle, OuterGlyphRadius(tables, b, GlyphSize(style, b), angle));
             auto& m = margin[static_cast<std::size_t>(placement.body[i].house)];
             m = std::max(m, std::min(ColumnHalfAngle(column, angle), 15.0));
@@ -247,10 +248,8 @@ void PlaceAndDrawRing(Builder& out, WheelDrawing& d, const Style& wheelStyle, co
         houseStyle.glyphSize *= crowding[static_cast<std::size_t>(slot.house)];
         houseStyle.textSize *= crowding[static_cast<std::size_t>(slot.house)];
         const double size = GlyphSize(houseStyle, b);
-        const std::size_t i = static_cast<std::size_t>(b - 1);
-        const bool retrograde = i < in.motion.size() && in.motion[i] == 'R';
         const double longitude = in.bodies.longitude[static_cast<std::size_t>(b)];
-        std::vector<ColumnPart> column = BodyColumn(houseStyle, b, longitude, retrograde);
+        std::vector<ColumnPart> column = BodyColumn(houseStyle, b, longitude, retrograde(b));
 
         double angle = 0, radius = 0;
         if (european) {
@@ -281,13 +280,13 @@ void PlaceAndDrawRing(Builder& out, WheelDrawing& d, const Style& wheelStyle, co
         LayOutColumn(column, angle, radius);
         DrawColumn(out, column, b, angle, in.inner);
         d.bodies.push_back(WheelBodyMark{b, in.inner, slot.house, slot.slot, slot.wheelSlot, slot.slotAngle,
-                                         angle, radius, retrograde});
+                                         angle, radius, retrograde(b)});
         if (!in.inner) d.wheelSlot[static_cast<std::size_t>(b)] = slot.wheelSlot;
     }
 }
 
 void DrawCuspLabel(Builder& out, const Style& style, int k, double cusp, const CuspLabelLayout& at) {
-    const SignPosition p = SplitPosition(Normalize360(cusp));
+    const SignPosition p = SplitPosition(cusp);
     const std::string texts[kLabelParts] = {TwoDigits(p.degrees), std::string(kDegreeMark),
                                             std::string(SignGlyph(p.sign)), TwoDigits(p.minutes),
                                             std::string(kMinuteMark)};
@@ -321,15 +320,15 @@ std::array<CuspLabelLayout, 13> EuropeanLabels(const CuspTable& cusp) {
     return layout;
 }
 
-// The wheel's aspect lines: the aspects of the option lines that the wheel
-// draws, with their colours (hard red, soft blue, the rest green).
+// The aspects the wheel draws lines for (their angles and orb lines are the
+// aspect table's), with their colours: hard red, soft blue, the rest green.
 struct WheelAspect {
-    int optionLine;
-    double angle;
+    int aspect;
     int colour;
 };
 constexpr WheelAspect kWheelAspects[] = {
-    {2, 60, 1}, {3, 90, 4}, {4, 120, 1}, {5, 180, 4}, {7, 30, 2}, {8, 45, 4}, {9, 135, 4}, {10, 150, 2},
+    {aspect::Sextile, 1},     {aspect::Square, 4},       {aspect::Trine, 1},        {aspect::Opposition, 4},
+    {aspect::SemiSextile, 2}, {aspect::SemiSquare, 4},   {aspect::Sesquisquare, 4}, {aspect::Quincunx, 2},
 };
 
 void DrawAspectLines(Builder& out, const ChartState& chart, const Options& options, bool european,
@@ -340,12 +339,13 @@ void DrawAspectLines(Builder& out, const ChartState& chart, const Options& optio
             const double lb = chart.ChartLongitude[static_cast<std::size_t>(b)];
             double sep = Normalize360(la - lb);
             if (sep > 180) sep = 360 - sep;
-            for (const auto& aspect : kWheelAspects) {
-                const double orb = static_cast<double>(options[aspect.optionLine]);
-                if (!(orb > 0) || std::fabs(sep - aspect.angle) > orb) continue;
+            for (const auto& drawn : kWheelAspects) {
+                const AspectKind& kind = *FindAspectKind(drawn.aspect);
+                const double orb = static_cast<double>(options[kind.orbLine]);
+                if (!(orb > 0) || std::fabs(sep - kind.angle) > orb) continue;
                 out.Line(PointAt(radius, WheelAngleOfLongitude(chart.ChartCusp, la, european)),
                          PointAt(radius, WheelAngleOfLongitude(chart.ChartCusp, lb, european)),
-                         PaletteColour(aspect.colour), LineRole::AspectLine);
+                         PaletteColour(drawn.colour), LineRole::AspectLine);
                 break;
             }
         }
@@ -469,20 +469,18 @@ WheelDrawing DrawWheel(const ChartState& chart, const WheelRequest& request, con
     // The house marks: each house's number in the middle of its sector.
     for (int h = 1; h <= 12; ++h) {
         double mid = EqualSpokeAngle(h) + 15;
-        if (european) mid = EuropeanSpokeAngle(cusp, h) + Normalize360(CuspOfHouse(cusp, h % 12 + 1) - CuspOfHouse(cusp, h)) / 2;
+        if (european) mid = EuropeanSpokeAngle(cusp, h) + HouseArc(cusp, h) / 2;
         out.Text(std::to_string(h), PointAt(dual ? kDualHouseNumberRadius : kHouseNumberRadius, mid), kHouseNumberSize,
                  style.houseNumbers, TextRole::HouseNumber, h);
     }
 
     // The outer ring.
     d.glyphRadiiFromFile = tables.glyphRadius.has_value();
-    PlaceAndDrawRing(out, d, style, RingInput{OuterRingBodies(chart), chart.RetrogradeText, false}, cusp, european,
-                     tables);
+    PlaceAndDrawRing(out, d, style, RingInput{OuterRingBodies(chart), false}, chart, european, tables);
 
     if (dual) {
-        // The inner ring: the solstice points, which have no motion.
-        PlaceAndDrawRing(out, d, style, RingInput{InnerRingBodies(chart), std::string(15, ' '), true}, cusp, false,
-                         tables);
+        // The inner ring: the solstice points.
+        PlaceAndDrawRing(out, d, style, RingInput{InnerRingBodies(chart), true}, chart, false, tables);
     } else {
         if (style.signRing) {
             // Option 47: the signs in a ring inside the houses.

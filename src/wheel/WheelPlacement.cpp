@@ -35,6 +35,10 @@ double CuspOfHouse(const CuspTable& cusp, int house) {
     return cusp[static_cast<std::size_t>(CuspEntryOfHouse(house))];
 }
 
+double HouseArc(const CuspTable& cusp, int house) {
+    return Normalize360(CuspOfHouse(cusp, house % 12 + 1) - CuspOfHouse(cusp, house));
+}
+
 int HouseOfLongitude(const CuspTable& cusp, double longitude) {
     const double x = Normalize360(longitude + kCuspNudge);
     int house = 0;
@@ -96,11 +100,17 @@ std::vector<int> OrderBodies(const RingBodies& bodies, const CuspTable& cusp) {
         SortLargestFirst(list, [&](int b) { return PastCusp(cusp, first, At(bodies.longitude, b)); });
         return list;
     }
-    SortLargestFirst(list, [&](int b) { return At(bodies.longitude, b); });
     // Bodies in two houses at least: the rotation ends within one turn.
-    while (houseOf(list.back()) == houseOf(list.front()))
-        std::rotate(list.rbegin(), list.rbegin() + 1, list.rend());
+    OrderByLongitude(list, bodies.longitude, bodies.house);
     return list;
+}
+
+void OrderByLongitude(std::vector<int>& list, const BodyTable& longitude, const std::array<int, 16>& house) {
+    auto houseOf = [&](int b) { return house[static_cast<std::size_t>(b)]; };
+    SortLargestFirst(list, [&](int b) { return At(longitude, b); });
+    // A whole turn brings one house's bodies back to where they were.
+    for (std::size_t turns = 0; turns < list.size() && houseOf(list.back()) == houseOf(list.front()); ++turns)
+        std::rotate(list.rbegin(), list.rbegin() + 1, list.rend());
 }
 
 RingPlacement PlaceRing(const RingBodies& bodies, const CuspTable& cusp, const RingTable& ring) {
@@ -188,7 +198,7 @@ std::array<double, 16> EuropeanGlyphAngles(const RingBodies& bodies, const RingP
     std::array<double, 16> angle{};
     for (int h = 1; h <= 12; ++h) {
         const double margin = std::max(step / 2, marginByHouse[static_cast<std::size_t>(h)]);
-        const double w = Normalize360(CuspOfHouse(cusp, h % 12 + 1) - CuspOfHouse(cusp, h));
+        const double w = HouseArc(cusp, h);
         // The house's bodies with their distances past its cusp, in order.
         std::vector<std::pair<double, int>> group;
         for (auto it = placement.order.rbegin(); it != placement.order.rend(); ++it) {
@@ -232,7 +242,7 @@ double WheelAngleOfLongitude(const CuspTable& cusp, double longitude, bool europ
     if (european) return Normalize360(180.0 + longitude - CuspOfHouse(cusp, 1));
     const int h = HouseOfLongitude(cusp, longitude);
     if (h == 0) return Normalize360(180.0 + longitude - CuspOfHouse(cusp, 1));
-    const double w = Normalize360(CuspOfHouse(cusp, h % 12 + 1) - CuspOfHouse(cusp, h));
+    const double w = HouseArc(cusp, h);
     const double d = PastCusp(cusp, h, longitude);
     const double share = w > 0 ? std::min(d / w, 1.0) : 0.0;
     return Normalize360(EqualSpokeAngle(h) + 30.0 * share);

@@ -33,6 +33,9 @@ int HouseOfLongitude(const CuspTable& cusp, double longitude);
 
 // The cusp of house h from the display-order table.
 double CuspOfHouse(const CuspTable& cusp, int house);
+// The arc of house h, from its cusp to the next one, folded into 0 up to
+// 360.
+double HouseArc(const CuspTable& cusp, int house);
 
 // House widths by cusp entry 1 to 12: the arc to the next cusp, folded into
 // 0 up to 360 (entry 12 runs to entry 1); a width of exactly 277.5 counts
@@ -44,6 +47,12 @@ std::array<double, 13> HouseWidths(const CuspTable& cusp);
 // When every body lies in one house they are listed by their distance past
 // that house's cusp, largest first. Bodies in no house are left out.
 std::vector<int> OrderBodies(const RingBodies& bodies, const CuspTable& cusp);
+
+// The listing both the wheel and the ASCII chart start from: the bodies
+// largest longitude first, then rotated until the bodies of the house
+// holding 0 Aries stand together. Bodies all in one house keep their
+// longitude order.
+void OrderByLongitude(std::vector<int>& list, const BodyTable& longitude, const std::array<int, 16>& house);
 
 struct SlotPlacement {
     int house = 0;         // 0: not placed

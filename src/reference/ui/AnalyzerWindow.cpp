@@ -1,10 +1,8 @@
 #include "reference/ui/AnalyzerWindow.h"
 
-#include <QAbstractItemView>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -15,6 +13,7 @@
 #include <algorithm>
 
 #include "base/ui/UiCommon.h"
+#include "reference/ui/TopicGrid.h"
 
 namespace quaeryn::ui {
 
@@ -36,14 +35,7 @@ AnalyzerWindow::AnalyzerWindow(const WindowContext& context, QWidget* parent)
     Label3->setObjectName("Label3");
 
     // The grid of topics: fixed rows and columns, no headers, no editing.
-    grdOutput = new QTableWidget(kAnalyzerGridRows, kAnalyzerGridColumns, this);
-    grdOutput->setObjectName("grdOutput");
-    grdOutput->horizontalHeader()->hide();
-    grdOutput->verticalHeader()->hide();
-    grdOutput->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grdOutput->setSelectionMode(QAbstractItemView::SingleSelection);
-    grdOutput->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grdOutput->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grdOutput = NewTopicGrid(kAnalyzerGridRows, kAnalyzerGridColumns, this);
     const QFontMetrics gridMetrics(grdOutput->font());
     int columnWidth = ToPixels(kColumnTwips);
     for (const auto& topic : AnalyzerTopics()) {
@@ -52,11 +44,7 @@ AnalyzerWindow::AnalyzerWindow(const WindowContext& context, QWidget* parent)
         grdOutput->setItem(row, column, new QTableWidgetItem(Q(topic.caption)));
         columnWidth = std::max(columnWidth, gridMetrics.horizontalAdvance(Q(topic.caption)) + 12);
     }
-    const int rowHeight = std::max(ToPixels(kRowTwips), gridMetrics.height() + 4);
-    for (int c = 0; c < kAnalyzerGridColumns; ++c) grdOutput->setColumnWidth(c, columnWidth);
-    for (int r = 0; r < kAnalyzerGridRows; ++r) grdOutput->setRowHeight(r, rowHeight);
-    const int frame = 2 * grdOutput->frameWidth();
-    grdOutput->setFixedSize(columnWidth * kAnalyzerGridColumns + frame, rowHeight * kAnalyzerGridRows + frame);
+    SizeTopicGrid(grdOutput, columnWidth, std::max(ToPixels(kRowTwips), gridMetrics.height() + 4));
 
     // The answer area holds the widest line of a topic file without
     // wrapping; the question area above it has the same width.

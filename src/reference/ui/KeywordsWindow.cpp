@@ -1,8 +1,6 @@
 #include "reference/ui/KeywordsWindow.h"
 
-#include <QAbstractItemView>
 #include <QFontMetrics>
-#include <QHeaderView>
 #include <QLabel>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -10,6 +8,7 @@
 
 #include "base/ui/UiCommon.h"
 #include "reference/Keywords.h"
+#include "reference/ui/TopicGrid.h"
 
 namespace quaeryn::ui {
 
@@ -37,25 +36,14 @@ KeywordsWindow::KeywordsWindow(const WindowContext& context, QWidget* parent)
     Label2->setFont(fixed);
     Label2->setTextFormat(Qt::PlainText);
 
-    grdOutput = new QTableWidget(kKeywordRows, kKeywordColumns, this);
-    grdOutput->setObjectName("grdOutput");
+    grdOutput = NewTopicGrid(kKeywordRows, kKeywordColumns, this);
     grdOutput->setFont(fixed);
-    grdOutput->horizontalHeader()->hide();
-    grdOutput->verticalHeader()->hide();
-    grdOutput->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grdOutput->setSelectionMode(QAbstractItemView::SingleSelection);
-    grdOutput->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grdOutput->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    const int columnWidth = std::max(ToPixels(kColumnTwips), metrics.horizontalAdvance(QString(kColumnCharacters, 'M')));
-    const int rowHeight = std::max(ToPixels(kRowTwips), metrics.height() + 4);
-    for (int row = 0; row < kKeywordRows; ++row) {
-        grdOutput->setRowHeight(row, rowHeight);
+    for (int row = 0; row < kKeywordRows; ++row)
         for (int column = 0; column < kKeywordColumns; ++column)
             grdOutput->setItem(row, column, new QTableWidgetItem(Q(KeywordCell(row, column))));
-    }
-    for (int column = 0; column < kKeywordColumns; ++column) grdOutput->setColumnWidth(column, columnWidth);
-    const int frame = 2 * grdOutput->frameWidth();
-    grdOutput->setFixedSize(columnWidth * kKeywordColumns + frame, rowHeight * kKeywordRows + frame);
+    SizeTopicGrid(grdOutput,
+                  std::max(ToPixels(kColumnTwips), metrics.horizontalAdvance(QString(kColumnCharacters, 'M'))),
+                  std::max(ToPixels(kRowTwips), metrics.height() + 4));
 
     Label1 = new QLabel(kKeywordsNote, this);
     Label1->setObjectName("Label1");

@@ -130,10 +130,9 @@ bool SaveWheelPdf(const WheelDrawing& drawing, const QString& path, int widthPix
     return painter.end();
 }
 
-bool SaveWheelPicture(const WheelDrawing& drawing, const QString& path, int widthPixels, const QString& family) {
-    const auto format = WheelFileFormatOf(path.toStdString());
-    if (!format) return false;
-    switch (*format) {
+bool SaveWheelPicture(const WheelDrawing& drawing, const QString& path, WheelFileFormat format, int widthPixels,
+                      const QString& family) {
+    switch (format) {
         case WheelFileFormat::Svg: return SaveWheelSvg(drawing, path, widthPixels, family);
         case WheelFileFormat::Pdf: return SaveWheelPdf(drawing, path, widthPixels, family);
         case WheelFileFormat::Png: break;
@@ -199,12 +198,8 @@ WheelFileResult WriteWheelFile(const WheelDrawing& drawing, const std::filesyste
     }
     const QString family = ui::WheelGlyphFamily();
     result.glyphFontMissing = family.isEmpty();
-    const QString path = QString::fromStdString(file.string());
-    switch (format) {
-        case WheelFileFormat::Svg: result.written = ui::SaveWheelSvg(drawing, path, widthPixels, family); break;
-        case WheelFileFormat::Pdf: result.written = ui::SaveWheelPdf(drawing, path, widthPixels, family); break;
-        case WheelFileFormat::Png: result.written = ui::SaveWheelPng(drawing, path, widthPixels, family); break;
-    }
+    result.written =
+        ui::SaveWheelPicture(drawing, QString::fromStdString(file.string()), format, widthPixels, family);
     if (!result.written) result.error = "the file cannot be written";
     return result;
 }

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include "wheel/WheelDrawing.h"
+#include "wheel/WheelFile.h"
 
 namespace quaeryn::ui {
 
@@ -26,8 +27,8 @@ bool SaveWheelSvg(const WheelDrawing& drawing, const QString& path, int widthPix
 // The drawing as a one-page PDF file whose page has the picture's shape and
 // size at 96 pixels an inch. False when the file cannot be written.
 bool SaveWheelPdf(const WheelDrawing& drawing, const QString& path, int widthPixels, const QString& family);
-// The picture in the format of the file's ending; false when the ending is
-// none of the three or the file cannot be written.
-bool SaveWheelPicture(const WheelDrawing& drawing, const QString& path, int widthPixels, const QString& family);
+// The picture in the given format. False when the file cannot be written.
+bool SaveWheelPicture(const WheelDrawing& drawing, const QString& path, WheelFileFormat format, int widthPixels,
+                      const QString& family);
 
 }  // namespace quaeryn::ui

@@ -263,7 +263,7 @@ void WheelWindow::ExportWheel() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const WheelDrawing drawing =
         WheelFileDrawing(chart_, mode_, chartType(), context_.options, tables_, context_.regional);
-    const bool saved = SaveWheelPicture(drawing, path, pixels, family_);
+    const bool saved = SaveWheelPicture(drawing, path, *format, pixels, family_);
     QApplication::restoreOverrideCursor();
     if (!saved) context_.prompt.notify(msg::DocumentWriteFailed(S(path)));
 }
